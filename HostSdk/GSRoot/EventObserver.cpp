@@ -1,0 +1,4 @@
+#include "EventObserver.hpp"
+
+GS::EventObserver::~EventObserver () = default;
+GS::EventSource::~EventSource () = default;
