@@ -1,0 +1,386 @@
+#include "SimHost/Host.hpp"
+
+#include "HostTable.hpp"
+#include "HostWindowSystem.hpp"
+
+#include "CH.hpp"
+#include "DGWindowSystem.hpp"
+#include "MemoryManager.hpp"
+#include "ModelerAPI.hpp"
+#include "RS.hpp"
+
+#include <dlfcn.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace SimHost {
+
+namespace {
+
+Host* currentHost = nullptr;
+
+constexpr Int32 ModuleIdentifierResource = 32500;
+
+void DebugToTranscript (const char* text)
+{
+    if (currentHost != nullptr)
+        currentHost->GetTranscript ().Add ({ { "debug", text } });
+}
+
+template <class Proc>
+Proc* LookUp (void* library, const char* name)
+{
+    return reinterpret_cast<Proc*> (dlsym (library, name));
+}
+
+}   // namespace
+
+const char* EntryFunctionName (EntryFunction entry)
+{
+    switch (entry) {
+        case EntryFunction::DescribeModule: return "DescribeModule";
+        case EntryFunction::RegisterModuleInterface: return "RegisterModuleInterface";
+        case EntryFunction::InitializeModule: return "InitializeModule";
+        case EntryFunction::ReleaseModule: return "ReleaseModule";
+    }
+    return "";
+}
+
+std::optional<EntryFunction> EntryFunctionByName (const std::string& name)
+{
+    for (EntryFunction entry : { EntryFunction::DescribeModule, EntryFunction::RegisterModuleInterface,
+                                 EntryFunction::InitializeModule, EntryFunction::ReleaseModule })
+        if (name == EntryFunctionName (entry))
+            return entry;
+    return std::nullopt;
+}
+
+Host::Host (Options options)
+    : options (options),
+      attributes (std::make_unique<AttributeStore> ()),
+      elements (std::make_unique<ElementStore> ()),
+      eventHandlers (std::make_unique<EventHandlerStore> ()),
+      guids (options.seed),
+      windowSystem (std::make_unique<HostWindowSystem> (transcript)),
+      uiThread (std::this_thread::get_id ())
+{
+    currentHost = this;
+    DG::SetWindowSystem (windowSystem.get ());
+    GS::SetDebugListener (&DebugToTranscript);
+}
+
+Host::~Host ()
+{
+    try {
+        if (IsOpen ())
+            Unload (true);
+    } catch (...) {
+    }
+    DG::SetWindowSystem (nullptr);
+    GS::SetDebugListener (nullptr);
+    if (currentHost == this)
+        currentHost = nullptr;
+}
+
+Host& Host::Current ()
+{
+    if (currentHost == nullptr)
+        throw HostError ("no host");
+    return *currentHost;
+}
+
+void Host::Open (const std::string& path)
+{
+    CheckUiThread ("Open");
+    if (IsOpen ())
+        throw HostError ("an add-on is already loaded");
+    // the loader gets the absolute path, as the host passes it
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute (path, error);
+    addOnPath = error ? path : absolute.lexically_normal ().string ();
+    library = dlopen (addOnPath.c_str (), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr)
+        throw HostError (std::string ("cannot load the add-on: ") + dlerror ());
+    auto* getExported = LookUp<GetExportedFuncAddrsProc> (library, GetExportedFuncAddrsName);
+    if (getExported == nullptr)
+        throw HostError ("the add-on exports no GetExportedFuncAddrs");
+
+    // a record full of garbage: the add-on must write every byte it relies on
+    std::memset (&entryRecord, 0xA5, sizeof entryRecord);
+    getExported (&entryRecord);
+    bool otherBytesZero = true;
+    for (UInt8 byte : entryRecord.zero1)
+        otherBytesZero = otherBytesZero && byte == 0;
+    for (UInt8 byte : entryRecord.zero2)
+        otherBytesZero = otherBytesZero && byte == 0;
+    apiMajor = Int32 (entryRecord.versionWord >> 16);
+    ModelerAPI::SetPreparationRequired (apiMajor >= 28);
+    transcript.Add ({ { "entryRecord",
+                        { { "version", CodeText (Int32 (entryRecord.versionWord)) },
+                          { "apiVersion", entryRecord.apiVersion },
+                          { "otherBytesZero", otherBytesZero } } } });
+    ReadAddOnResources ();
+}
+
+void Host::ReadAddOnResources ()
+{
+    moduleId.reset ();
+    const GSResModule resources = RSOpenModuleFile (addOnPath.c_str ());
+    if (resources == InvalidResModule)
+        return;
+    API_ModulID id {};
+    if (RSGetModuleIdentifier (resources, ModuleIdentifierResource, &id.developerId, &id.localId))
+        moduleId = id;
+    RSRemoveModuleImageCache (resources);
+}
+
+void Host::HandTable ()
+{
+    CheckUiThread ("HandTable");
+    if (!IsOpen ())
+        throw HostError ("no add-on is loaded");
+    table = BuildHostTable (apiMajor == 27 ? 27 : 28, faults.EmptySlots ());
+    auto* setImported = LookUp<SetImportedFuncAddrsProc> (library, SetImportedFuncAddrsName);
+    if (setImported == nullptr)
+        throw HostError ("the add-on exports no SetImportedFuncAddrs");
+    setImported (table.data ());
+}
+
+GSErrCode Host::CallEntry (EntryFunction entry)
+{
+    CheckUiThread ("CallEntry");
+    if (!IsOpen ())
+        throw HostError ("no add-on is loaded");
+    GSErrCode result = 0;
+    switch (entry) {
+        case EntryFunction::DescribeModule: {
+            API_EnvirParams* envir = new API_EnvirParams ();
+            result = entryRecord.describeModule (envir);
+            transcript.Add ({ { "entry", "DescribeModule" }, { "returned", CodeText (result) } });
+            if (!envir->addOnName.IsEmpty () || !envir->addOnDescription.IsEmpty ())
+                transcript.Add ({ { "described",
+                                    { { "name", envir->addOnName.ToCStr ().Get () },
+                                      { "description", envir->addOnDescription.ToCStr ().Get () } } } });
+            delete envir;
+            return result;
+        }
+        case EntryFunction::RegisterModuleInterface: result = entryRecord.registerModuleInterface (nullptr); break;
+        case EntryFunction::InitializeModule:
+            result = entryRecord.initializeModule (ContextPointer ());
+            initialised = true;
+            break;
+        case EntryFunction::ReleaseModule:
+            result = entryRecord.releaseModule ();
+            initialised = false;
+            break;
+    }
+    transcript.Add ({ { "entry", EntryFunctionName (entry) }, { "returned", CodeText (result) } });
+    return result;
+}
+
+bool Host::Load (const std::string& path)
+{
+    Open (path);
+    HandTable ();
+    CallEntry (EntryFunction::DescribeModule);
+    if (CallEntry (EntryFunction::RegisterModuleInterface) != 0)
+        return false;
+    return CallEntry (EntryFunction::InitializeModule) == 0;
+}
+
+void Host::Unload (bool release)
+{
+    CheckUiThread ("Unload");
+    if (!IsOpen ())
+        throw HostError ("no add-on is loaded");
+    if (release)
+        CallEntry (EntryFunction::ReleaseModule);
+    // what the host owns of the add-on's making goes first: its code lives in the add-on
+    eventHandlers->DestroyAll ();
+    deferred.clear ();
+    // the add-on's unload steps run inside dlclose and may still call the host
+    dlclose (library);
+    library = nullptr;
+    windowSystem->Forget ();
+    registrations = AddOnRegistrations ();
+    initialised = false;
+    table.clear ();
+}
+
+void Host::Returned (GSErrCode code) { transcript.Add ({ { "returned", CodeText (code) } }); }
+
+void Host::Menu (Int32 list, Int32 item)
+{
+    auto handler = registrations.menuHandlers.find (Int16 (list));
+    if (handler == registrations.menuHandlers.end ())
+        return;
+    API_MenuParams params;
+    std::memset (&params, 0, sizeof params);
+    params.menuResId = Int16 (list);
+    params.itemIndex = item;
+    Returned (handler->second (&params));
+}
+
+void Host::PaletteMessage (Int32 message)
+{
+    if (!registrations.palette.has_value ())
+        return;
+    const API_PaletteRegistration palette = *registrations.palette;
+    bool result = false;
+    const GSErrCode code = palette.controlCallback (Int32 (palette.referenceNumber), message, message == 7 ? &result : nullptr);
+    Returned (code);
+    if (message == 7)
+        transcript.Add ({ { "paletteResult", result } });
+}
+
+void Host::HostEvent (Int32 code)
+{
+    if (registrations.eventHandler == nullptr || (registrations.eventMask & code) == 0)
+        return;
+    Returned (registrations.eventHandler (code));
+}
+
+void Host::ClosePalette ()
+{
+    DG::Palette* palette = HeldPalette ();
+    if (palette == nullptr || !palette->IsVisible ())
+        return;
+    const bool accepted = DG::RequestClose (*palette);
+    transcript.Add ({ { "accepted", accepted } });
+}
+
+void Host::ResizePalette (Int16 horizontalChange, Int16 verticalChange)
+{
+    if (DG::Palette* palette = HeldPalette ())
+        DG::UserResize (*palette, horizontalChange, verticalChange);
+}
+
+void Host::RunEventLoop ()
+{
+    while (RunOnePostedWork () || RunOneDeferred ()) {
+    }
+}
+
+void Host::Call (const std::string& function, ArgumentKind kind, const std::string& argument)
+{
+    DG::Browser* browser = HeldBrowser ();
+    if (browser == nullptr)
+        throw HostError ("no page: no palette exists");
+    const JS::Function* found = nullptr;
+    const auto& objects = browser->GetScriptObjects ();
+    for (UInt32 i = objects.GetSize (); i > 0 && found == nullptr; --i)
+        found = objects[i - 1]->FindItem (GS::UniString (function.c_str ()));
+    if (found == nullptr)
+        throw HostError ("the page has no function archicad." + function);
+
+    GS::Ref<JS::Base, GS::Counter> passed;
+    if (kind == ArgumentKind::String)
+        passed = GS::Ref<JS::Base, GS::Counter> (new JS::Value (GS::UniString (argument.c_str (), argument.size (), CC_Default)));
+    else if (kind == ArgumentKind::Object)
+        passed = GS::Ref<JS::Base, GS::Counter> (new JS::Object (GS::UniString ("argument")));
+    // the function object stays alive for the call even if the page's palette goes away
+    JS::CallOutcome outcome = JS::Invoke (*found, std::move (passed));
+    switch (outcome.kind) {
+        case JS::CallOutcome::Kind::String: transcript.Add ({ { "result", outcome.text } }); break;
+        case JS::CallOutcome::Kind::NoValue: transcript.Add ({ { "result", nullptr } }); break;
+        case JS::CallOutcome::Kind::Exception: transcript.Add ({ { "exception", outcome.text } }); break;
+    }
+}
+
+void Host::Post (std::function<void ()> work)
+{
+    std::lock_guard<std::mutex> lock (postedMutex);
+    posted.push_back (std::move (work));
+}
+
+bool Host::RunOnePostedWork ()
+{
+    std::function<void ()> work;
+    {
+        std::lock_guard<std::mutex> lock (postedMutex);
+        if (posted.empty ())
+            return false;
+        work = std::move (posted.front ());
+        posted.pop_front ();
+    }
+    work ();
+    return true;
+}
+
+void Host::QueueDeferred (std::function<void ()> work) { deferred.push_back (std::move (work)); }
+
+bool Host::RunOneDeferred ()
+{
+    if (deferred.empty ())
+        return false;
+    std::function<void ()> work = std::move (deferred.front ());
+    deferred.pop_front ();
+    work ();
+    return true;
+}
+
+DG::Palette* Host::HeldPalette () const
+{
+    for (DG::Panel* panel : windowSystem->Panels ())
+        if (auto* palette = dynamic_cast<DG::Palette*> (panel))
+            return palette;
+    return nullptr;
+}
+
+DG::Browser* Host::HeldBrowser () const
+{
+    DG::Palette* palette = HeldPalette ();
+    return palette == nullptr ? nullptr : dynamic_cast<DG::Browser*> (palette->GetItem (1));
+}
+
+Line Host::PaletteQuery () const
+{
+    DG::Palette* palette = HeldPalette ();
+    if (palette == nullptr)
+        return { { "palette", { { "exists", false } } } };
+    DG::Browser* browser = HeldBrowser ();
+    Line state = Line::object ();
+    state["exists"] = true;
+    state["visible"] = palette->IsVisible ();
+    state["width"] = palette->GetWidth ();
+    state["height"] = palette->GetHeight ();
+    state["browser"] = browser == nullptr ? Line (nullptr) : Line::array ({ browser->GetWidth (), browser->GetHeight () });
+    return { { "palette", state } };
+}
+
+Line Host::MemoryQuery () const
+{
+    return { { "memory", { { "blocks", GS::MemoryManager::AllocatedBlocks () }, { "bytes", GS::MemoryManager::AllocatedBytes () } } } };
+}
+
+Line Host::CallsQuery ()
+{
+    Line calls = callLog;
+    callLog.clear ();
+    return { { "calls", calls } };
+}
+
+void Host::Enter (HostOperation operation, bool withContext, void* context)
+{
+    callLog.push_back (OperationName (operation));
+    CheckUiThread (OperationName (operation));
+    if (!IsOpen ())
+        Violation (std::string (OperationName (operation)) + " called after the add-on was unloaded");
+    else if (withContext && context != nullptr && context != ContextPointer ())
+        Violation (std::string (OperationName (operation)) + " called with a context the host never gave");
+}
+
+void Host::Violation (const std::string& what)
+{
+    violations.push_back (what);
+    transcript.Add ({ { "contractViolation", what } });
+}
+
+void Host::CheckUiThread (const char* what)
+{
+    if (std::this_thread::get_id () != uiThread)
+        Violation (std::string (what) + " called off the UI thread");
+}
+
+}   // namespace SimHost

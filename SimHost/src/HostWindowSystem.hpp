@@ -1,0 +1,31 @@
+// The host's window system under DG: it sees the add-on's panels and browsers and writes
+// what the page is asked into the transcript.
+#pragma once
+
+#include "DGWindowSystem.hpp"
+
+#include <vector>
+
+namespace SimHost {
+
+class Transcript;
+
+class HostWindowSystem : public DG::WindowSystem {
+public:
+    explicit HostWindowSystem (Transcript& transcript) : transcript (transcript) {}
+
+    void PanelCreated (DG::Panel& panel) override;
+    void PanelDestroyed (DG::Panel& panel) override;
+    void UrlOpened (DG::Browser&, const GS::UniString& url) override;
+    void ScriptRun (DG::Browser&, const GS::UniString& line) override;
+    void ScriptObjectAdded (DG::Browser&, const JS::Object& object) override;
+
+    const std::vector<DG::Panel*>& Panels () const { return panels; }
+    void Forget () { panels.clear (); }
+
+private:
+    Transcript&             transcript;
+    std::vector<DG::Panel*> panels;
+};
+
+}   // namespace SimHost

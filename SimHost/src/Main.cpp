@@ -1,0 +1,133 @@
+// virel-host: the simulated host on the command line.
+//   virel-host run [--addon FILE] [--seed N] SCENARIO
+#include "SimHost/Scenario.hpp"
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+constexpr int ExitUnrunnable = 2;
+constexpr int ExitCrashed = 3;
+
+void WriteAll (const char* text, size_t length)
+{
+    while (length > 0) {
+        const ssize_t written = write (STDOUT_FILENO, text, length);
+        if (written <= 0)
+            return;
+        text += written;
+        length -= size_t (written);
+    }
+}
+
+// The add-on crashed the host: the transcript so far is already out; one line more.
+extern "C" void OnCrash (int signal)
+{
+    const char* name = "SIGSEGV";
+    switch (signal) {
+        case SIGBUS: name = "SIGBUS"; break;
+        case SIGFPE: name = "SIGFPE"; break;
+        case SIGILL: name = "SIGILL"; break;
+        case SIGABRT: name = "SIGABRT"; break;
+        default: break;
+    }
+    WriteAll ("{\"crash\":\"", 10);
+    WriteAll (name, strlen (name));
+    WriteAll ("\"}\n", 3);
+    _exit (ExitCrashed);
+}
+
+void CatchCrashes ()
+{
+    static char alternateStack[1 << 16];
+    stack_t stack {};
+    stack.ss_sp = alternateStack;
+    stack.ss_size = sizeof alternateStack;
+    sigaltstack (&stack, nullptr);
+    struct sigaction action {};
+    action.sa_handler = &OnCrash;
+    action.sa_flags = SA_ONSTACK;
+    for (int signal : { SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT })
+        sigaction (signal, &action, nullptr);
+}
+
+std::string DefaultAddOn ()
+{
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink ("/proc/self/exe", error);
+    return (error ? std::filesystem::path (".") : executable.parent_path ()) / "api28" / "VirelPalette.apx";
+}
+
+int Usage ()
+{
+    std::cerr << "usage: virel-host run [--addon FILE] [--seed N] SCENARIO\n";
+    return ExitUnrunnable;
+}
+
+int Run (int argc, char** argv)
+{
+    std::string addOn = DefaultAddOn ();
+    UInt64      seed = 1;
+    std::string scenarioPath;
+    for (int i = 2; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--addon" && i + 1 < argc) {
+            addOn = argv[++i];
+        } else if (argument == "--seed" && i + 1 < argc) {
+            try {
+                seed = std::stoull (argv[++i]);
+            } catch (const std::exception&) {
+                return Usage ();
+            }
+        } else if (scenarioPath.empty () && (argument.empty () || argument[0] != '-')) {
+            scenarioPath = argument;
+        } else {
+            return Usage ();
+        }
+    }
+    if (scenarioPath.empty ())
+        return Usage ();
+
+    std::ifstream file (scenarioPath);
+    if (!file) {
+        std::cerr << "virel-host: cannot read " << scenarioPath << "\n";
+        return ExitUnrunnable;
+    }
+    std::vector<SimHost::ScenarioStep> steps;
+    try {
+        steps = SimHost::ParseScenario (file);
+    } catch (const SimHost::ScenarioError& e) {
+        std::cerr << "virel-host: " << scenarioPath << ": " << e.what () << "\n";
+        return ExitUnrunnable;
+    }
+
+    CatchCrashes ();
+    SimHost::Host host (SimHost::Host::Options { seed });
+    host.SetAddOnFile (addOn);
+    host.GetTranscript ().SetSink ([] (const std::string& line) {
+        const std::string text = line + "\n";
+        WriteAll (text.data (), text.size ());
+    });
+    try {
+        SimHost::RunScenario (host, steps);
+    } catch (const SimHost::HostError& e) {
+        std::cerr << "virel-host: " << scenarioPath << ": " << e.what () << "\n";
+        return ExitUnrunnable;
+    }
+    return 0;
+}
+
+}   // namespace
+
+int main (int argc, char** argv)
+{
+    if (argc >= 2 && std::string (argv[1]) == "run")
+        return Run (argc, argv);
+    return Usage ();
+}

@@ -1,0 +1,7 @@
+#include "SimHost/Scenario.hpp"
+
+namespace SimHost {
+
+void DefinePaintingSteps (StepRegistry&) {}
+
+}   // namespace SimHost

@@ -1,0 +1,7 @@
+#include "SimHost/Scenario.hpp"
+
+namespace SimHost {
+
+void DefineProjectSteps (StepRegistry&) {}
+
+}   // namespace SimHost
