@@ -1,0 +1,3 @@
+#include "AttributeFolderEvents.hpp"
+
+GSErrCode RegisterAttributeFolderHandler () { return 0; }

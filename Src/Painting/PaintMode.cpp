@@ -1,0 +1,27 @@
+#include "PaintMode.hpp"
+
+#include "BrowserPalette.hpp"
+#include "HostApi.hpp"
+#include "PageEvents.hpp"
+
+namespace {
+bool            painting = false;
+API_ToolBoxItem toolboxRecord {};
+}
+
+bool IsPainting () { return painting; }
+
+API_ToolBoxItem& ToolboxRecord () { return toolboxRecord; }
+
+void SetPainting (bool on)
+{
+    painting = on;
+    if (!BrowserPalette::HasInstance ())
+        return;
+    if (on) {
+        RunPageEvent ("VirelEvents.onIsPainting(true);");
+    } else {
+        HostGetToolboxMode (&toolboxRecord);
+        RunPageEvent ("VirelEvents.onIsPainting(false);");
+    }
+}

@@ -1,0 +1,27 @@
+#include "PageNumbers.hpp"
+
+#include <cmath>
+#include <limits>
+
+Int32 PageInt32 (const nlohmann::json& number)
+{
+    if (number.is_number_float ()) {
+        const double value = std::trunc (number.get<double> ());
+        if (std::isnan (value))
+            return 0;
+        if (value >= double (std::numeric_limits<Int32>::max ()))
+            return std::numeric_limits<Int32>::max ();
+        if (value <= double (std::numeric_limits<Int32>::min ()))
+            return std::numeric_limits<Int32>::min ();
+        return Int32 (value);
+    }
+    if (number.is_number_unsigned ())
+        return Int32 (UInt32 (number.get<UInt64> ()));
+    if (number.is_number_integer ())
+        return Int32 (UInt32 (UInt64 (number.get<Int64> ())));
+    return number.get<Int32> ();   // booleans; every other type raises type error 302
+}
+
+Int16 PageInt16 (const nlohmann::json& number) { return Int16 (UInt16 (UInt32 (PageInt32 (number)))); }
+
+UInt8 PageUInt8 (const nlohmann::json& number) { return UInt8 (UInt32 (PageInt32 (number))); }

@@ -1,0 +1,31 @@
+#include "ScriptObject.hpp"
+
+#include "BrowserPalette.hpp"
+#include "PaletteScriptFunctions.hpp"
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+struct NamedFunction {
+    const char*      name;
+    JS::FunctionBody body;
+};
+
+}   // namespace
+
+void RegisterScriptObject (BrowserPalette& palette)
+{
+    BrowserPalette* const owner = &palette;
+    // In the order the page sees them.
+    const NamedFunction functions[] = {
+        { "hide", &HidePaletteFunction },
+        { "resize", [owner] (ScriptArgument argument) { return ResizePaletteFunction (*owner, std::move (argument)); } },
+    };
+
+    GS::Ref<JS::Object> archicad (new JS::Object (GS::UniString ("archicad")));
+    for (const NamedFunction& function : functions)
+        archicad->AddItem (new JS::Function (GS::UniString (function.name), function.body));
+    palette.GetBrowser ().AddScriptObject (archicad);
+}
