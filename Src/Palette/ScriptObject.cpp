@@ -1,6 +1,8 @@
 #include "ScriptObject.hpp"
 
 #include "BrowserPalette.hpp"
+#include "CatalogueScriptFunctions.hpp"
+#include "PaintingScriptFunctions.hpp"
 #include "PaletteScriptFunctions.hpp"
 
 #include <functional>
@@ -21,7 +23,13 @@ void RegisterScriptObject (BrowserPalette& palette)
     // In the order the page sees them.
     const NamedFunction functions[] = {
         { "hide", &HidePaletteFunction },
+        { "getMaterials", &GetMaterialsFunction },
         { "resize", [owner] (ScriptArgument argument) { return ResizePaletteFunction (*owner, std::move (argument)); } },
+        { "paintElement", &PaintElementFunction },
+        { "beginPaint", &BeginPaintFunction },
+        { "endPaint", &EndPaintFunction },
+        { "deleteMaterial", &DeleteMaterialFunction },
+        { "createMaterials", &CreateMaterialsFunction },
     };
 
     GS::Ref<JS::Object> archicad (new JS::Object (GS::UniString ("archicad")));

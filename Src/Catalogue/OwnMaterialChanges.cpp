@@ -1,0 +1,9 @@
+#include "OwnMaterialChanges.hpp"
+
+namespace {
+int depth = 0;
+}
+
+OwnMaterialChanges::OwnMaterialChanges () { ++depth; }
+OwnMaterialChanges::~OwnMaterialChanges () { --depth; }
+bool OwnMaterialChanges::InProgress () { return depth > 0; }
