@@ -1,0 +1,72 @@
+#include "ModuleRegistry.hpp"
+
+#include "ElfSection.hpp"
+#include "ResourceFormat.hpp"
+
+#include <cstdio>
+#include <map>
+#include <mutex>
+
+namespace RS {
+
+namespace {
+
+struct Registry {
+    std::mutex                                                mutex;
+    std::map<GSResModule, std::shared_ptr<const ResourceImage>> modules;
+    GSResModule                                               lastHandle = 0;
+};
+
+Registry& TheRegistry ()
+{
+    static Registry* registry = new Registry;   // outlives every module unloaded at exit
+    return *registry;
+}
+
+void ReportDamage (const std::string& path, const std::string& error)
+{
+    std::fprintf (stderr, "RS: cannot read the resources of %s: %s\n", path.c_str (), error.c_str ());
+}
+
+}   // namespace
+
+GSResModule OpenModule (const std::string& path)
+{
+    ElfSection section = ReadElfSection (path, ResourceSectionName);
+    if (section.status == ElfSection::Status::Missing)
+        return InvalidResModule;
+    if (section.status == ElfSection::Status::Error) {
+        ReportDamage (path, section.error);
+        return InvalidResModule;
+    }
+    std::string                  error;
+    std::optional<ResourceImage> image = ParseResourceImage (section.bytes.data (), section.bytes.size (), &error);
+    if (!image) {
+        ReportDamage (path, "section " + std::string (ResourceSectionName) + ": " + error);
+        return InvalidResModule;
+    }
+
+    Registry&        registry = TheRegistry ();
+    std::scoped_lock lock (registry.mutex);
+    // Handles are not reused, so a handle kept after its removal finds nothing.
+    GSResModule handle = ++registry.lastHandle;
+    registry.modules.emplace (handle, std::make_shared<const ResourceImage> (std::move (*image)));
+    return handle;
+}
+
+std::shared_ptr<const ResourceImage> FindModule (GSResModule handle)
+{
+    Registry&        registry = TheRegistry ();
+    std::scoped_lock lock (registry.mutex);
+    auto             it = registry.modules.find (handle);
+    return it == registry.modules.end () ? nullptr : it->second;
+}
+
+void CloseModule (GSResModule handle)
+{
+    Registry&        registry = TheRegistry ();
+    std::scoped_lock lock (registry.mutex);
+    registry.modules.erase (handle);
+}
+
+}   // namespace RS
