@@ -1,0 +1,201 @@
+'use strict';
+// Importing range colours into the project, removing them, and the project's catalogue as the
+// page shows it, with a fake "archicad" that keeps the catalogue as the add-on does.
+
+const { describe, it, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { launch, openPage, settle, calls, drawnSwatches, text } = require('./browser');
+const { loadRange } = require('./page-scripts');
+
+const range = loadRange();
+const familyLabel = (id) => range.families.find((f) => f.id === id).label;
+
+let browser;
+before(async () => { browser = await launch(); });
+after(async () => { await browser.close(); });
+
+// Clicks a drawn swatch by its list position; modifiers as Playwright names them.
+function clickSwatch(page, pos, modifiers = []) {
+    return page.click(`#grid .sw[data-pos="${pos}"]`, { modifiers });
+}
+
+async function catalogue(page) {
+    return JSON.parse(await page.evaluate(() => window.__fake.catalogueText()));
+}
+
+function material(name, path = 'Surfaces/Virel/Blues', color = { red: 10, green: 20, blue: 30 }) {
+    return { name, path, color, product: { ambient: 50, diffuse: 80, shine: 25, specular: 35 } };
+}
+
+const MODES = [
+    { mode: 'values', fake: {} },
+    { mode: 'Promises', fake: { promises: true } },
+];
+
+for (const { mode, fake } of MODES) {
+    describe(`import and remove, answers as ${mode}`, () => {
+        it('imports the selected colours, filed by family, with the chosen finish', async () => {
+            const { page, problems } = await openPage(browser, { fake });
+            await settle(page);
+            await page.selectOption('#family', '');
+            await page.fill('#search', '');
+            // Two colours of different families: the first drawn white and the first blue.
+            await page.selectOption('#family', 'blues');
+            const blue = (await drawnSwatches(page))[0];
+            await clickSwatch(page, 0);
+            await page.selectOption('#family', '');
+            await page.fill('#search', range.colours.find((c) => c.family === 'reds').code);
+            await clickSwatch(page, 0, ['Control']);
+            await page.fill('#search', blue.code);
+            assert.equal(await text(page, '#selection-count'), '2 selected', 'the selection outlives the search');
+            await page.selectOption('#finish', 'satin');
+            await page.click('#import');
+            await settle(page, 40);
+
+            const created = (await calls(page)).filter((c) => c.name === 'createMaterials');
+            assert.equal(created.length, 1);
+            const chosen = [blue.code, range.colours.find((c) => c.family === 'reds').code]
+                .map((code) => range.colours.find((c) => c.code === code));
+            const satin = await page.evaluate(() => Virel.finishById('satin').product);
+            const expected = chosen.map((c) => {
+                const n = parseInt(c.hex.slice(1), 16);
+                return {
+                    name: `${c.code} ${c.name}`,
+                    color: { red: n >> 16, green: (n >> 8) & 255, blue: n & 255 },
+                    path: `Surfaces/Virel/${familyLabel(c.family)}`,
+                    product: satin,
+                };
+            });
+            const sent = JSON.parse(created[0].arg);
+            assert.deepEqual(sent.slice().sort((a, b) => a.name.localeCompare(b.name)),
+                expected.slice().sort((a, b) => a.name.localeCompare(b.name)));
+
+            const root = await catalogue(page);
+            assert.deepEqual(root.folders.map((f) => f.path).sort(), ['Surfaces/Virel/Blues/', 'Surfaces/Virel/Reds/']);
+            assert.equal(await text(page, '#selection-count'), '', 'imported colours leave the selection');
+            assert.match(await text(page, '#message-text'), /^Imported 2 colours \(satin\)\./);
+            assert.equal(await text(page, '#tab-project'), 'Project (2)');
+            const marked = (await drawnSwatches(page)).filter((s) => s.code === blue.code)[0];
+            assert.ok(marked.inProject && /in project$/.test(marked.label), 'the range marks colours in the project');
+            await page.click('#tab-project');
+            assert.deepEqual(await page.$$eval('.tree-folder .folder-name', (els) => els.map((e) => e.textContent)), ['Blues', 'Reds']);
+            assert.deepEqual(await page.$$eval('.tree-mat .mat-finish', (els) => els.map((e) => e.textContent)), ['Satin', 'Satin']);
+
+            // Importing colours already there asks nothing of the project.
+            await page.click('#tab-colour');
+            await clickSwatch(page, 0);
+            await page.click('#import');
+            await settle(page, 40);
+            assert.equal((await calls(page)).filter((c) => c.name === 'createMaterials').length, 1);
+            assert.match(await text(page, '#message-text'), /already in the project/);
+            assert.deepEqual(problems, []);
+            await page.close();
+        });
+
+        it('removes a material with its button or the Delete key', async () => {
+            const materials = [material('VBL-5203 One'), material('VBL-5204 Two'), material('Somebody else', 'Surfaces/Virel')];
+            const { page, problems } = await openPage(browser, { fake: { ...fake, materials } });
+            await settle(page);
+            await page.click('#tab-project');
+            const ids = (await catalogue(page)).folders[0].surfaces.map((s) => s.id);
+            await page.hover(`.tree-mat[data-id="${ids[0]}"]`);
+            await page.click(`.tree-mat[data-id="${ids[0]}"] .mat-remove`);
+            await settle(page, 40);
+            await page.focus(`.tree-mat[data-id="${ids[1]}"]`);
+            await page.keyboard.press('Delete');
+            await settle(page, 40);
+            const deletes = (await calls(page)).filter((c) => c.name === 'deleteMaterial').map((c) => c.arg);
+            assert.deepEqual(deletes, ids);
+            assert.deepEqual(await page.$$eval('.tree-mat .mat-name', (els) => els.map((e) => e.textContent)), ['Somebody else']);
+            assert.match(await text(page, '#message-text'), /^Removed VBL-5204 Two from the project\.$/);
+            assert.deepEqual(problems, []);
+            await page.close();
+        });
+    });
+}
+
+describe('the catalogue as the project sends it', () => {
+    it('is redrawn from onMaterialsModified, received as an object', async () => {
+        const { page } = await openPage(browser, { fake: { materials: [material('VBL-5203 One')] } });
+        await settle(page);
+        await page.click('#tab-project');
+        await page.evaluate(() => {
+            window.__fake.addMaterial({ name: 'VGN-4001 Fern', path: 'Surfaces/Virel/Greens/Deep', color: { red: 1, green: 90, blue: 2 },
+                product: { ambient: 1, diffuse: 2, shine: 3, specular: 4 } });
+            window.__fake.sendModified();
+        });
+        await settle(page);
+        const lines = await page.evaluate(() => window.__fake.lines);
+        assert.match(lines[lines.length - 1], /^VirelEvents\.onMaterialsModified\(\{"folders":\[/);
+        assert.deepEqual(await page.$$eval('[role="treeitem"]', (els) => els.map((e) => [e.getAttribute('aria-level'), e.textContent.replace('×', '').trim()])),
+            [['1', 'Blues 1'], ['2', 'VBL-5203 OneSatin'], ['1', 'Greens 0'], ['2', 'Deep 1'], ['3', 'VGN-4001 Fern']]);
+        assert.equal((await calls(page)).filter((c) => c.name === 'getMaterials').length, 1, 'no extra read was needed');
+        await page.close();
+    });
+
+    it('shows the project materials with their own colours, not the range colours', async () => {
+        const { page } = await openPage(browser, { fake: { materials: [material('VBL-5203 One', 'Surfaces/Virel/Blues', { red: 255, green: 0, blue: 128 })] } });
+        await settle(page);
+        await page.click('#tab-project');
+        assert.equal(await page.$eval('.tree-mat .mat-sw', (el) => getComputedStyle(el).backgroundColor), 'rgb(255, 0, 128)');
+        await page.close();
+    });
+});
+
+describe('failed calls', () => {
+    const failures = [
+        { call: 'createMaterials', reason: '[json.exception.type_error.302] type must be number, but is null', mode: {},
+            shown: 'Could not import the colours: type must be number, but is null. Your selection is kept, so you can try again.' },
+        { call: 'createMaterials', reason: 'Null reference.', mode: { promises: true },
+            shown: 'Could not import the colours: Null reference. Your selection is kept, so you can try again.' },
+    ];
+    for (const f of failures) {
+        it(`shows "${f.reason}" from ${f.call}, keeps the selection, reads the project again and recovers`, async () => {
+            const { page, problems } = await openPage(browser, { fake: f.mode });
+            await settle(page);
+            await clickSwatch(page, 0);
+            await clickSwatch(page, 1, ['Control']);
+            await page.evaluate((x) => window.__fake.failNext(x.call, x.reason), f);
+            await page.click('#import');
+            await settle(page, 40);
+            assert.equal(await page.getAttribute('#message', 'role'), 'alert');
+            assert.equal(await text(page, '#message-text'), f.shown);
+            assert.equal(await text(page, '#selection-count'), '2 selected');
+            assert.deepEqual((await calls(page)).map((c) => c.name), ['getMaterials', 'createMaterials', 'getMaterials']);
+            assert.equal(await page.isDisabled('#import'), false);
+            await page.click('#import');
+            await settle(page, 40);
+            assert.match(await text(page, '#message-text'), /^Imported 2 colours/);
+            assert.equal((await catalogue(page)).folders[0].surfaces.length, 2);
+            assert.deepEqual(problems, [], 'a failed call is no console error');
+            await page.close();
+        });
+    }
+
+    it('shows a failed removal and a failed first read, and recovers when the palette is shown again', async () => {
+        const { page } = await openPage(browser, { fake: { materials: [material('VBL-5203 One')] } });
+        await settle(page);
+        await page.click('#tab-project');
+        const id = (await catalogue(page)).folders[0].surfaces[0].id;
+        await page.evaluate(() => {
+            window.__fake.failNext('deleteMaterial', 'Bad cast.');
+        });
+        await page.click(`.tree-mat[data-id="${id}"] .mat-remove`, { force: true });
+        await settle(page, 40);
+        assert.equal(await text(page, '#message-text'), 'Could not remove the material: Bad cast.');
+        assert.equal(await page.$$eval('.tree-mat', (els) => els.length), 1, 'the material is still listed');
+
+        await page.evaluate(() => {
+            window.__fake.failNext('getMaterials', 'the project is busy');
+            window.VirelEvents.onShow();
+        });
+        await settle(page, 40);
+        assert.equal(await text(page, '#message-text'), "Could not read the project's Virel materials: the project is busy.");
+        assert.equal(await page.$$eval('.tree-mat', (els) => els.length), 1, 'the last catalogue stays shown');
+        await page.evaluate(() => window.VirelEvents.onShow());
+        await settle(page, 40);
+        assert.equal(await page.$$eval('.tree-mat', (els) => els.length), 1);
+        assert.equal((await calls(page)).filter((c) => c.name === 'getMaterials').length, 4);
+        await page.close();
+    });
+});

@@ -1,0 +1,191 @@
+/* A grid of colour swatches that draws only the rows in view, so the whole range scrolls
+   smoothly. It is a multi-select listbox: the active swatch is its aria-activedescendant. */
+(function (Virel) {
+    'use strict';
+
+    var OVERSCAN_ROWS = 2;
+
+    // options: { cellWidth, cellHeight, gap, label(item), marks(item) -> { selected, inProject },
+    //            onActive(pos), onToggle(pos), onEnter(pos), onPick(pos, event), onExtend(pos) }
+    function SwatchGrid(element, options) {
+        this.el = element;
+        this.opt = options;
+        this.spacer = element.querySelector('.grid-spacer');
+        this.empty = element.querySelector('.grid-empty');
+        this.items = [];
+        this.active = -1;
+        this.pool = [];
+        this.cols = 1;
+        this.cellW = options.cellWidth;
+        this.rowH = options.cellHeight + options.gap;
+        this.first = 0;
+        this.last = -1;
+        var self = this;
+        element.addEventListener('scroll', function () { self.render(); });
+        element.addEventListener('keydown', function (e) { self._key(e); });
+        element.addEventListener('click', function (e) {
+            var cell = e.target.closest ? e.target.closest('.sw') : null;
+            if (!cell || !self.el.contains(cell)) return;
+            var pos = Number(cell.getAttribute('data-pos'));
+            self.setActive(pos, false);
+            self.opt.onPick(pos, e);
+        });
+        if (typeof ResizeObserver === 'function') {
+            new ResizeObserver(function () { self.layout(); }).observe(element);
+        } else {
+            window.addEventListener('resize', function () { self.layout(); });
+        }
+    }
+
+    SwatchGrid.prototype.setItems = function (items, active) {
+        this.items = items;
+        this.active = items.length ? Math.max(0, Math.min(active || 0, items.length - 1)) : -1;
+        this.empty.hidden = items.length > 0;
+        this.layout(true);
+        this.el.scrollTop = 0;
+        this.reveal();
+        this.render(true);
+    };
+
+    // Fits the columns to the grid's width; drawing waits when the caller draws next anyway.
+    SwatchGrid.prototype.layout = function (noDraw) {
+        var width = this.el.clientWidth - this.opt.gap;
+        this.cols = Math.max(1, Math.floor(width / (this.opt.cellWidth + this.opt.gap)));
+        this.cellW = Math.floor(width / this.cols) - this.opt.gap;
+        var rows = Math.ceil(this.items.length / this.cols);
+        var height = (rows * this.rowH + this.opt.gap) + 'px';
+        if (this.spacer.style.height !== height) this.spacer.style.height = height;
+        if (!noDraw) this.render(true);
+    };
+
+    SwatchGrid.prototype.pageRows = function () {
+        return Math.max(1, Math.floor(this.el.clientHeight / this.rowH));
+    };
+
+    // Keeps the active swatch's row in view.
+    SwatchGrid.prototype.reveal = function () {
+        if (this.active < 0) return;
+        var top = Math.floor(this.active / this.cols) * this.rowH;
+        var bottom = top + this.rowH + this.opt.gap;
+        if (top < this.el.scrollTop) this.el.scrollTop = top;
+        else if (bottom > this.el.scrollTop + this.el.clientHeight) this.el.scrollTop = bottom - this.el.clientHeight;
+    };
+
+    SwatchGrid.prototype.setActive = function (pos, reveal) {
+        if (!this.items.length) return;
+        pos = Math.max(0, Math.min(pos, this.items.length - 1));
+        this.active = pos;
+        if (reveal !== false) this.reveal();
+        this.render(true);
+        this.opt.onActive(pos);
+    };
+
+    SwatchGrid.prototype.cellFor = function (k) {
+        var cell = this.pool[k];
+        if (!cell) {
+            cell = document.createElement('div');
+            cell.className = 'sw';
+            cell.setAttribute('role', 'option');
+            cell.innerHTML = '<span class="sw-code"></span><span class="sw-name"></span><span class="sw-mark" aria-hidden="true"></span>';
+            cell._code = cell.firstChild;
+            cell._name = cell._code.nextSibling;
+            cell._item = null;
+            cell._state = null;
+            cell._pos = -1;
+            cell.style.height = this.opt.cellHeight + 'px';
+            this.el.appendChild(cell);
+            this.pool[k] = cell;
+        }
+        return cell;
+    };
+
+    // Draws the rows in view; force redraws the marks of swatches already drawn.
+    SwatchGrid.prototype.render = function (force) {
+        var top = this.el.scrollTop, height = this.el.clientHeight || this.rowH * 8;
+        var firstRow = Math.max(0, Math.floor(top / this.rowH) - OVERSCAN_ROWS);
+        var lastRow = Math.floor((top + height) / this.rowH) + OVERSCAN_ROWS;
+        var first = firstRow * this.cols;
+        var last = Math.min(this.items.length - 1, (lastRow + 1) * this.cols - 1);
+        if (!force && first === this.first && last === this.last) return;
+        this.first = first;
+        this.last = last;
+        var gap = this.opt.gap, w = this.cellW;
+        var k = 0;
+        for (var pos = first; pos <= last; pos++, k++) {
+            var item = this.items[pos];
+            var cell = this.cellFor(k);
+            var x = gap + (pos % this.cols) * (w + gap);
+            var y = gap + Math.floor(pos / this.cols) * this.rowH;
+            if (cell._pos !== pos || cell._x !== x || cell._y !== y || cell._w !== w) {
+                cell.style.transform = 'translate(' + x + 'px,' + y + 'px)';
+                if (cell._w !== w) cell.style.width = w + 'px';
+                cell._x = x;
+                cell._y = y;
+                cell._w = w;
+            }
+            if (cell._pos !== pos) {
+                cell._pos = pos;
+                cell.setAttribute('data-pos', pos);
+                cell.id = 'sw-' + pos;
+                cell._state = null;
+            }
+            if (cell.style.display === 'none') cell.style.display = '';
+            if (cell._item !== item) {
+                cell._item = item;
+                cell.style.background = item.hex;
+                cell.style.color = item.ink;
+                cell._code.textContent = item.code;
+                cell._name.textContent = item.name;
+                cell._state = null;
+            }
+            var marks = this.opt.marks(item);
+            var state = (marks.selected ? 's' : '') + (marks.inProject ? 'p' : '') + (pos === this.active ? 'a' : '');
+            if (state !== cell._state) {
+                cell._state = state;
+                cell.className = 'sw' + (marks.selected ? ' is-selected' : '') + (marks.inProject ? ' in-project' : '')
+                    + (pos === this.active ? ' is-active' : '');
+                cell.setAttribute('aria-selected', marks.selected ? 'true' : 'false');
+                cell.setAttribute('aria-label', this.opt.label(item, marks));
+            }
+        }
+        for (; k < this.pool.length; k++) {
+            if (this.pool[k].style.display !== 'none') {
+                this.pool[k].style.display = 'none';
+                this.pool[k].removeAttribute('id');
+                this.pool[k]._pos = -1;
+            }
+        }
+        if (this.active >= 0 && this.active >= first && this.active <= last) {
+            this.el.setAttribute('aria-activedescendant', 'sw-' + this.active);
+        } else {
+            this.el.removeAttribute('aria-activedescendant');
+        }
+    };
+
+    SwatchGrid.prototype._key = function (e) {
+        if (!this.items.length) return;
+        var pos = this.active < 0 ? 0 : this.active;
+        var next = null;
+        switch (e.key) {
+            case 'ArrowRight': next = pos + 1; break;
+            case 'ArrowLeft': next = pos - 1; break;
+            case 'ArrowDown': next = pos + this.cols; break;
+            case 'ArrowUp': next = pos - this.cols; break;
+            case 'PageDown': next = pos + this.cols * this.pageRows(); break;
+            case 'PageUp': next = pos - this.cols * this.pageRows(); break;
+            case 'Home': next = e.ctrlKey ? 0 : pos - (pos % this.cols); break;
+            case 'End': next = e.ctrlKey ? this.items.length - 1 : Math.min(this.items.length - 1, pos - (pos % this.cols) + this.cols - 1); break;
+            case ' ': e.preventDefault(); this.opt.onToggle(pos); return;
+            case 'Enter': e.preventDefault(); this.opt.onEnter(pos); return;
+            default: return;
+        }
+        e.preventDefault();
+        if (next < 0 || next >= this.items.length) {
+            next = Math.max(0, Math.min(next, this.items.length - 1));
+        }
+        this.setActive(next);
+        if (e.shiftKey) this.opt.onExtend(next);
+    };
+
+    Virel.SwatchGrid = SwatchGrid;
+})(window.Virel = window.Virel || {});
