@@ -65,6 +65,9 @@ Host::Host (Options options)
       windowSystem (std::make_unique<HostWindowSystem> (transcript)),
       uiThread (std::this_thread::get_id ())
 {
+    // an add-on file is loaded once per process, so two hosts would share one add-on
+    if (currentHost != nullptr)
+        throw HostError ("only one host runs in a process at a time");
     currentHost = this;
     DG::SetWindowSystem (windowSystem.get ());
     GS::SetDebugListener (&DebugToTranscript);
@@ -202,6 +205,10 @@ void Host::Unload (bool release)
     // the add-on's unload steps run inside dlclose and may still call the host
     dlclose (library);
     library = nullptr;
+    if (void* still = dlopen (addOnPath.c_str (), RTLD_NOW | RTLD_NOLOAD)) {
+        dlclose (still);
+        Violation ("the add-on stayed loaded after it was unloaded");
+    }
     windowSystem->Forget ();
     registrations = AddOnRegistrations ();
     initialised = false;

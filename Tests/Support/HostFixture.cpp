@@ -4,13 +4,20 @@ namespace VirelTests {
 
 std::string AddOnPath (int api) { return std::string (VIREL_BUILD_DIR) + "/api" + std::to_string (api) + "/VirelPalette.apx"; }
 
-HostTest::HostTest () { host.SetAddOnFile (AddOnPath (GetParam ())); }
+HostTest::HostTest () { RestartHost (); }
+
+void HostTest::RestartHost ()
+{
+    host.reset ();
+    host = std::make_unique<SimHost::Host> ();
+    host->SetAddOnFile (AddOnPath (GetParam ()));
+}
 
 std::vector<std::string> HostTest::Run (const std::string& steps)
 {
-    const std::size_t before = host.GetTranscript ().Lines ().size ();
-    SimHost::RunScenario (host, SimHost::ParseScenarioText (steps));
-    const std::vector<std::string> all = host.GetTranscript ().Texts ();
+    const std::size_t before = host->GetTranscript ().Lines ().size ();
+    SimHost::RunScenario (*host, SimHost::ParseScenarioText (steps));
+    const std::vector<std::string> all = host->GetTranscript ().Texts ();
     return std::vector<std::string> (all.begin () + std::ptrdiff_t (before), all.end ());
 }
 
@@ -22,13 +29,13 @@ std::vector<nlohmann::json> HostTest::RunLines (const std::string& steps)
     return lines;
 }
 
-std::vector<std::string> HostTest::Transcript () const { return host.GetTranscript ().Texts (); }
+std::vector<std::string> HostTest::Transcript () const { return host->GetTranscript ().Texts (); }
 
 void HostTest::LoadAndOpenPalette ()
 {
     Run (R"({"do":"load"}
 {"do":"menu","list":32500,"item":1})");
-    ASSERT_NE (host.HeldPalette (), nullptr);
+    ASSERT_NE (host->HeldPalette (), nullptr);
 }
 
 namespace {

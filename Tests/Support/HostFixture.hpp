@@ -5,8 +5,11 @@
 #include "SimHost/Host.hpp"
 #include "SimHost/Scenario.hpp"
 
+#include "DGBrowser.hpp"
+
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,8 +34,10 @@ protected:
 
     // Loads the add-on and opens the palette from its menu; returns nothing, fails on errors.
     void LoadAndOpenPalette ();
+    // Ends the host (unloading its add-on) and starts a fresh one, for table-driven cases.
+    void RestartHost ();
 
-    SimHost::Host host;
+    std::unique_ptr<SimHost::Host> host;
 };
 
 // Common transcript lines.

@@ -94,6 +94,7 @@ public:
     Line CallsQuery ();
 
     Transcript&         GetTranscript () { return transcript; }
+    const Transcript&   GetTranscript () const { return transcript; }
     Faults&             GetFaults () { return faults; }
     AddOnRegistrations& Registrations () { return registrations; }
     AttributeStore&     Attributes () { return *attributes; }

@@ -1,0 +1,178 @@
+// The add-on's start and end as the host drives them: entry record, table, entry functions,
+// registration, release and unload.
+#include "HostFixture.hpp"
+
+using namespace VirelTests;
+
+namespace {
+
+class LifecycleTest : public HostTest {};
+
+TEST_P (LifecycleTest, EntryRecordNamesTheBuildsApiAndNothingElse)
+{
+    const std::vector<nlohmann::json> lines = RunLines (R"({"do":"open"})");
+    ASSERT_EQ (lines.size (), 1u);
+    const nlohmann::json& record = lines[0]["entryRecord"];
+    EXPECT_EQ (record["version"], Api () == 28 ? "0x001C0001" : "0x001B0001");
+    EXPECT_EQ (record["apiVersion"], Api () * 1000);
+    EXPECT_EQ (record["otherBytesZero"], true);
+}
+
+TEST_P (LifecycleTest, LoadDescribesRegistersAndInitialises)
+{
+    const std::vector<std::string> lines = Run (R"({"do":"load"})");
+    const std::vector<std::string> expected = {
+        Api () == 28 ? R"({"entryRecord":{"version":"0x001C0001","apiVersion":28000,"otherBytesZero":true}})"
+                     : R"({"entryRecord":{"version":"0x001B0001","apiVersion":27000,"otherBytesZero":true}})",
+        R"({"entry":"DescribeModule","returned":"0x00000002"})",
+        R"({"described":{"name":"Virel Colour Palette","description":"Access all of Virel’s products, streamline your workflow, and bring projects to life with authentic Virel colours."}})",
+        R"({"entry":"RegisterModuleInterface","returned":"0x00000000"})",
+        R"({"entry":"InitializeModule","returned":"0x00000000"})",
+    };
+    EXPECT_EQ (lines, expected);
+    ASSERT_EQ (host->Registrations ().menus.size (), 1u);
+    const API_MenuRecord& menu = host->Registrations ().menus[0];
+    EXPECT_EQ (menu.menuResId, 32500);
+    EXPECT_EQ (menu.promptResId, 0);
+    EXPECT_EQ (menu.flags1, 0);
+    EXPECT_EQ (menu.flags2, 0);
+    const std::vector<std::pair<Int32, Int32>> commands = { { 16976, 1 } };
+    EXPECT_EQ (host->Registrations ().moduleCommands, commands);
+    EXPECT_EQ (host->Registrations ().moduleCommandHandlers.count ({ 16976, 1 }), 1u);
+    EXPECT_EQ (host->Registrations ().menuHandlers.count (32500), 1u);
+}
+
+TEST_P (LifecycleTest, EntriesBeforeTheTableDoNothing)
+{
+    const std::vector<std::string> lines = Run (R"({"do":"open"}
+{"do":"calls"}
+{"do":"entry","name":"DescribeModule"}
+{"do":"entry","name":"RegisterModuleInterface"}
+{"do":"entry","name":"InitializeModule"}
+{"do":"entry","name":"ReleaseModule"}
+{"do":"calls"})");
+    const std::vector<std::string> expected = {
+        R"({"calls":[]})",
+        R"({"entry":"DescribeModule","returned":"0x00000000"})",
+        R"({"entry":"RegisterModuleInterface","returned":"0x81060001"})",
+        R"({"entry":"InitializeModule","returned":"0x81060001"})",
+        R"({"entry":"ReleaseModule","returned":"0x81060001"})",
+        R"({"calls":[]})",
+    };
+    EXPECT_EQ (std::vector<std::string> (lines.begin () + 1, lines.end ()), expected);
+}
+
+struct FailingStep {
+    const char*              operation;
+    const char*              entry;
+    std::vector<std::string> callsOfEntry;   // host operations the entry reached
+};
+
+class FailingRegistrationTest : public HostTest {};
+
+// A failing registration step returns the host's code and stops its entry's sequence.
+TEST_P (FailingRegistrationTest, StopsTheSequenceWithTheHostsCode)
+{
+    const FailingStep steps[] = {
+        { "HostRegisterMenu", "RegisterModuleInterface", { "HostRegisterMenu" } },
+        { "HostRegisterModuleCommand", "RegisterModuleInterface", { "HostRegisterMenu", "HostRegisterModuleCommand" } },
+        { "HostInstallMenuHandler", "InitializeModule", { "HostInstallMenuHandler" } },
+        { "HostRegisterModelessWindow", "InitializeModule", { "HostInstallMenuHandler", "HostRegisterModelessWindow" } },
+        { "HostInstallModuleCommandHandler", "InitializeModule",
+          { "HostInstallMenuHandler", "HostRegisterModelessWindow", "HostInstallModuleCommandHandler" } },
+    };
+    for (const FailingStep& step : steps) {
+        SCOPED_TRACE (step.operation);
+        RestartHost ();
+        SimHost::Host& fresh = *host;
+        fresh.Open (fresh.AddOnFile ());
+        fresh.GetFaults ().Fail (*SimHost::OperationByName (step.operation), GSErrCode (0x81060068u), std::nullopt);
+        fresh.HandTable ();
+        if (std::string (step.entry) == "InitializeModule")
+            fresh.CallEntry (SimHost::EntryFunction::RegisterModuleInterface);
+        fresh.CallsQuery ();
+        const GSErrCode result = fresh.CallEntry (*SimHost::EntryFunctionByName (step.entry));
+        EXPECT_EQ (result, GSErrCode (0x81060068u));
+        EXPECT_EQ (fresh.CallsQuery ()["calls"], nlohmann::json (step.callsOfEntry));
+    }
+}
+
+TEST_P (LifecycleTest, EmptySlotsGiveNotSupported)
+{
+    for (const char* operation : { "HostRegisterMenu", "HostRegisterModuleCommand" }) {
+        SCOPED_TRACE (operation);
+        RestartHost ();
+        SimHost::Host& fresh = *host;
+        fresh.GetFaults ().EmptySlot (*SimHost::OperationByName (operation));
+        fresh.Open (fresh.AddOnFile ());
+        fresh.HandTable ();
+        EXPECT_EQ (fresh.CallEntry (SimHost::EntryFunction::RegisterModuleInterface), APIERR_NOTSUPPORTED);
+    }
+}
+
+TEST_P (LifecycleTest, AnEmptyKeepLoadedSlotStillOpensThePalette)
+{
+    Run (R"({"do":"emptySlot","op":"HostKeepModuleLoaded"})");
+    LoadAndOpenPalette ();
+    EXPECT_FALSE (host->Registrations ().keepLoaded);
+    EXPECT_EQ (host->PaletteQuery ()["palette"]["visible"], true);
+}
+
+TEST_P (LifecycleTest, PaletteCreationKeepsTheModuleLoaded)
+{
+    LoadAndOpenPalette ();
+    EXPECT_TRUE (host->Registrations ().keepLoaded);
+}
+
+TEST_P (LifecycleTest, UnloadWithoutReleaseWritesTheAbnormalTerminationLine)
+{
+    Run (R"({"do":"load"})");
+    const std::vector<std::string> lines = Run (R"({"do":"unload","release":false})");
+    const std::string expected = nlohmann::json ({ { "debug", "Abnormal add-on termination (\"" + AddOnPath (Api ()) + "\")\n" } }).dump ();
+    EXPECT_EQ (lines, std::vector<std::string> { expected });
+}
+
+TEST_P (LifecycleTest, UnloadAfterReleaseWritesNoDebugLine)
+{
+    for (const char* opening : { "", R"({"do":"menu","list":32500,"item":1})" }) {
+        RestartHost ();
+        SimHost::Host& fresh = *host;
+        SimHost::RunScenario (fresh, SimHost::ParseScenarioText (std::string (R"({"do":"load"})") + "\n" + opening));
+        const std::size_t before = fresh.GetTranscript ().Lines ().size ();
+        fresh.Unload (true);
+        const std::vector<std::string> all = fresh.GetTranscript ().Texts ();
+        EXPECT_EQ (std::vector<std::string> (all.begin () + std::ptrdiff_t (before), all.end ()),
+                   std::vector<std::string> { R"({"entry":"ReleaseModule","returned":"0x00000000"})" });
+    }
+}
+
+TEST_P (LifecycleTest, UnloadDestroysAHeldPaletteAndFreesEverything)
+{
+    for (bool release : { true, false }) {
+        SCOPED_TRACE (release);
+        RestartHost ();
+        const USize blocksBefore = GS::MemoryManager::AllocatedBlocks ();
+        LoadAndOpenPalette ();
+        host->Unload (release);
+        EXPECT_EQ (host->HeldPalette (), nullptr);
+        EXPECT_EQ (host->PaletteQuery ().dump (), R"({"palette":{"exists":false}})");
+        // no page line runs at unload: only creation's and showing's
+        EXPECT_EQ (Only (Transcript (), "page").size (), 3u);
+        EXPECT_EQ (GS::MemoryManager::AllocatedBlocks (), blocksBefore);
+    }
+}
+
+TEST_P (LifecycleTest, ReleaseLeavesThePaletteAlone)
+{
+    LoadAndOpenPalette ();
+    const std::vector<std::string> lines = Run (R"({"do":"entry","name":"ReleaseModule"}
+{"do":"palette"})");
+    ASSERT_EQ (lines.size (), 2u);
+    EXPECT_EQ (lines[0], R"({"entry":"ReleaseModule","returned":"0x00000000"})");
+    EXPECT_EQ (nlohmann::json::parse (lines[1])["palette"]["visible"], true);
+}
+
+VIREL_ON_BOTH_BUILDS (LifecycleTest);
+VIREL_ON_BOTH_BUILDS (FailingRegistrationTest);
+
+}   // namespace
