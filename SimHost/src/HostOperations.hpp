@@ -17,6 +17,9 @@ VIREL_HOST_OPERATIONS (VIREL_DECLARE_OPERATION)
 VIREL_HOST_SELECTOR_OPERATIONS (VIREL_DECLARE_OPERATION)
 #undef VIREL_DECLARE_OPERATION
 
+// A HostRegisterEventHandler call that a fault refuses still hands the host its handler.
+void RefusedHostRegisterEventHandler (Host& host, API_IEventHandler* handler, GS::Guid* registrationId);
+
 // HostWriteReport, already formatted.
 GSErrCode HostWriteReport (Host& host, const std::string& text, bool withDialog);
 

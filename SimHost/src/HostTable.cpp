@@ -31,8 +31,11 @@ template <class R, class... A> struct Slot<R (A...)> {
     {
         Host& host = Host::Current ();
         host.Enter (operation, true, context);
-        if (std::optional<GSErrCode> code = host.GetFaults ().Take (operation))
+        if (std::optional<GSErrCode> code = host.GetFaults ().Take (operation)) {
+            if constexpr (operation == HostOperation::HostRegisterEventHandler)
+                Operations::RefusedHostRegisterEventHandler (host, arguments...);
             return FailedResult<R> (*code);
+        }
         return implementation (host, arguments...);
     }
 

@@ -1,3 +1,68 @@
 #include "AttributeFolderEvents.hpp"
 
-GSErrCode RegisterAttributeFolderHandler () { return 0; }
+#include "AttributeFolderEventHandler.hpp"
+#include "BrowserPalette.hpp"
+#include "HostApi.hpp"
+#include "MaterialCatalogue.hpp"
+#include "OwnMaterialChanges.hpp"
+#include "PageEvents.hpp"
+
+#include "CH.hpp"
+
+#include <string>
+
+namespace {
+
+// One handler per load: a handler for each palette ever created would send each event once
+// per earlier palette.
+bool handlerRegistered = false;
+
+// A failed read is the host telling us it has no such material (deleted, or undone); nothing is
+// reported, since the read only asks whether it is there.
+bool MaterialExists (const GS::Guid& material)
+{
+    API_Attribute attribute;
+    BNFillMemory (&attribute, sizeof attribute, 0);
+    attribute.typeID = API_MaterialID;
+    attribute.guid = material;
+    return HostGetAttribute (&attribute) == NoError;
+}
+
+}   // namespace
+
+GSErrCode RegisterAttributeFolderHandler ()
+{
+    if (handlerRegistered)
+        return NoError;
+    // the host takes the handler through its slot only: through an empty one it would be left
+    // to nobody, so none is made
+    if (!HostRegisterEventHandlerSlotFilled ())
+        return APIERR_NOTSUPPORTED;
+    GS::Guid registrationId;
+    const GSErrCode result = HostRegisterEventHandler (new AttributeFolderEventHandler (), &registrationId);
+    handlerRegistered = result == NoError;
+    return result;
+}
+
+void CheckMaterialsModified (const API_AttributeEventIds& affected)
+{
+    // nobody to tell; or the page call making the change returns the fresh catalogue itself
+    if (!BrowserPalette::HasInstance () || OwnMaterialChanges::InProgress ())
+        return;
+    for (UInt32 i = 0; i < affected.GetSize (); ++i) {
+        const GS::Guid& attribute = affected[i].guid;
+        // a material that is gone may be one the page still shows
+        if (IsCatalogueMaterial (attribute) || !MaterialExists (attribute)) {
+            NotifyMaterialsModified ();
+            return;
+        }
+    }
+}
+
+void NotifyMaterialsModified ()
+{
+    if (!BrowserPalette::HasInstance ())
+        return;
+    const std::string line = "VirelEvents.onMaterialsModified(" + GetMaterialsJson () + ")";
+    RunPageEvent (line.c_str ());
+}

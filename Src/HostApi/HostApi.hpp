@@ -69,6 +69,12 @@ template <class R, class... A> struct SlotTypes<R (A...)> {
         return slot (HostApi::Context (), format, withDialog, std::forward<Arguments> (arguments)...);       \
     }
 
+// Whether the host filled an operation's slot. An operation that takes ownership of what it is
+// passed cannot take it through an empty slot: its caller must then dispose of it.
+#define VIREL_DEFINE_SLOT_TEST(name, signature, call, offset28, offset27, empty)                               \
+    inline bool name##SlotFilled () { return HostApi::ReadTableSlot (VIREL_SLOT_OFFSET (offset28, offset27)) != nullptr; }
+
 VIREL_HOST_OPERATIONS (VIREL_DEFINE_FORWARDER)
+VIREL_HOST_OPERATIONS (VIREL_DEFINE_SLOT_TEST)
 VIREL_HOST_SELECTOR_OPERATIONS (VIREL_DEFINE_SELECTOR_FORWARDER)
 VIREL_HOST_REPORT_OPERATION (VIREL_DEFINE_REPORT_FORWARDER)

@@ -3,10 +3,15 @@
 
 namespace SimHost::Operations {
 
-GSErrCode HostRegisterEventHandler (Host&, API_IEventHandler* handler, GS::Guid*)
+GSErrCode HostRegisterEventHandler (Host& host, API_IEventHandler* handler, GS::Guid* registrationId)
 {
+    return host.EventHandlers ().Register (host, handler, registrationId);
+}
+
+void RefusedHostRegisterEventHandler (Host&, API_IEventHandler* handler, GS::Guid*)
+{
+    // the host takes the handler in every case: a refused one is destroyed at once
     delete handler;
-    return APIERR_GENERAL;
 }
 
 }   // namespace SimHost::Operations
