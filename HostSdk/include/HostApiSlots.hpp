@@ -76,7 +76,7 @@ using API_UndoableCommandBody = std::function<GSErrCode ()>;
     X (HostCancelInput, GSErrCode (), FourCC ("INCA"), 4168, 1016, APIERR_NOTSUPPORTED)                                             \
     X (HostGetToolboxMode, GSErrCode (API_ToolBoxItem*), FourCC ("GTBX"), 4320, 856, APIERR_NOTSUPPORTED)                           \
     X (HostSetToolboxMode, GSErrCode (API_ToolBoxItem*), FourCC ("STBX"), 4320, 856, APIERR_NOTSUPPORTED)                           \
-    X (HostSearchElementAtPoint, GSErrCode (const API_SearchElementRecord*, GS::Guid* found), FourCC ("SELM"), 4472, 696, APIERR_NOTSUPPORTED) \
+    X (HostSearchElementAtPoint, GSErrCode (API_SearchElementRecord*, GS::Guid* found), FourCC ("SELM"), 4472, 696, APIERR_NOTSUPPORTED) \
     X (HostGetPolygonFaceKind, GSErrCode (const API_Element*, Int32 polygonId, Int32* faceKind), FourCC ("PI2S"), 4472, 696, APIERR_NOTSUPPORTED)
 
 // Shows a message to the user (withDialog) in printf style: a C variadic slot (host context,

@@ -1,6 +1,5 @@
 #include "PaintMode.hpp"
 
-#include "BrowserPalette.hpp"
 #include "HostApi.hpp"
 #include "PageEvents.hpp"
 
@@ -16,8 +15,6 @@ API_ToolBoxItem& ToolboxRecord () { return toolboxRecord; }
 void SetPainting (bool on)
 {
     painting = on;
-    if (!BrowserPalette::HasInstance ())
-        return;
     if (on) {
         RunPageEvent ("VirelEvents.onIsPainting(true);");
     } else {

@@ -6,7 +6,7 @@
 
 bool IsPainting ();
 // Sets the flag and tells the page; leaving paint mode also asks the host for the toolbox
-// mode. With no palette held only the flag changes.
+// mode. With no palette held the line has nowhere to go and is dropped; nothing raises.
 void SetPainting (bool on);
 // The toolbox record handed to the host whenever paint mode is left; never read.
 API_ToolBoxItem& ToolboxRecord ();

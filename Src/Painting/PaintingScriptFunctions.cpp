@@ -1,7 +1,28 @@
 #include "PaintingScriptFunctions.hpp"
 
-#include <stdexcept>
+#include "EntryPoints.hpp"
+#include "HostApi.hpp"
+#include "ModuleIdentifier.hpp"
+#include "PaintElement.hpp"
+#include "PaintMode.hpp"
 
-ScriptResult PaintElementFunction (ScriptArgument) { throw std::logic_error ("paintElement is not built yet"); }
-ScriptResult BeginPaintFunction (ScriptArgument) { throw std::logic_error ("beginPaint is not built yet"); }
-ScriptResult EndPaintFunction (ScriptArgument) { throw std::logic_error ("endPaint is not built yet"); }
+#include <utility>
+
+ScriptResult PaintElementFunction (ScriptArgument argument) { return PaintElement (std::move (argument)); }
+
+ScriptResult BeginPaintFunction (ScriptArgument)
+{
+    SetPainting (true);
+    // the pick runs later, from the host's event loop, never inside the page's call
+    const API_ModulID module = OwnModuleIdentifier ();
+    HostCallModuleCommandDeferred (&module, ModuleCommand, ModuleCommandVersion, GSHandle (nullptr), true, static_cast<void*> (nullptr));
+    return MakeResult ();
+}
+
+ScriptResult EndPaintFunction (ScriptArgument)
+{
+    // a point input still waiting for the click ends first
+    HostCancelInput ();
+    SetPainting (false);
+    return MakeResult ();
+}

@@ -1,12 +1,55 @@
 #include "PickCommand.hpp"
 
+#include "BrowserPalette.hpp"
+#include "CH.hpp"
 #include "HostBoundary.hpp"
+#include "PageEvents.hpp"
 #include "PaintMode.hpp"
+#include "PickElement.hpp"
+
+#include <cinttypes>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr const char* PickPrompt = "Click an element to paint it!";
+
+// The page counts from 1; the host's indices are 0-based. Wide enough for any host value.
+Int64 PageIndex (Int32 hostIndex) { return Int64 (hostIndex) + 1; }
+
+void RunPick ()
+{
+    API_GetPointType point;
+    BNZeroMemory (&point, sizeof point);
+    if (!IsPainting ())
+        return;
+    // a pick whose page is gone (the palette was destroyed after "beginPaint") has no one
+    // to tell: paint mode ends instead of asking the user to click
+    if (!BrowserPalette::HasInstance ()) {
+        SetPainting (false);
+        return;
+    }
+    if (!PickElement (PickPrompt, point)) {
+        SetPainting (false);
+        return;
+    }
+    // the palette can go away while the host waits for the click
+    if (!BrowserPalette::HasInstance ()) {
+        SetPainting (false);
+        return;
+    }
+    const std::string guidText = point.hitElemGuid.ToUniString ().ToCStr ().Get ();
+    char line[256];
+    std::snprintf (line, sizeof line, "VirelEvents.onElementSelected('%s', %" PRId64 ", %" PRId64 ", %" PRId64 ")",
+                   guidText.c_str (), PageIndex (point.hitElementIndex), PageIndex (point.hitBodyIndex),
+                   PageIndex (point.hitPolygonIndex));
+    RunPageEvent (line);
+}
+
+}   // namespace
 
 GSErrCode PickCommandHandler (GSHandle, GSPtr, bool)
 {
-    return CallFromHost ([] {
-        if (!IsPainting ())
-            return;
-    });
+    return CallFromHost ([] { RunPick (); });
 }

@@ -1,27 +1,100 @@
-// Elements, the front window, picking, the 3D model and the undo history.
+// Elements and the undo history.
 #include "../HostOperations.hpp"
+
+#include <cstring>
 
 namespace SimHost::Operations {
 
-GSErrCode HostGetElementHeader (Host&, API_ElementHeader*, UInt32) { return APIERR_BADID; }
-GSErrCode HostGetElement (Host&, API_Element*, UInt32) { return APIERR_BADID; }
-GSErrCode HostCallUndoableCommand (Host&, const GS::UniString*, const API_UndoableCommandBody*) { return APIERR_GENERAL; }
-GSErrCode HostChangeElement (Host&, API_Element*, const API_Element*, void*, UInt32, bool) { return APIERR_BADID; }
-GSErrCode HostGetPickElementType (Host&, Int32, API_ElemType*) { return APIERR_BADPARS; }
-GSErrCode HostGetSight (Host&, Modeler::Sight**) { return APIERR_GENERAL; }
-GSErrCode HostReleaseSight (Host&, Modeler::Sight*) { return APIERR_GENERAL; }
-Modeler::IAttributeReader* HostCreateAttributeReader (Host&) { return nullptr; }
-GSErrCode HostPrepareModel (Host&, ModelerAPI::Model*) { return APIERR_GENERAL; }
-GSErrCode HostGetCurrentWindow (Host&, API_WindowInfo* info)
+namespace {
+
+const UInt8* Bytes (const API_Element* record) { return reinterpret_cast<const UInt8*> (record); }
+UInt8*       Bytes (API_Element* record) { return reinterpret_cast<UInt8*> (record); }
+
+constexpr UInt8 ChangeField = 0xFF;
+
+// The records a command changed, before and after, in GUID order.
+std::vector<RecordChange> Changes (const std::map<GS::Guid, API_Element>& before, const std::map<GS::Guid, API_Element>& after)
 {
-    if (info == nullptr)
+    std::vector<RecordChange> changes;
+    for (const auto& [guid, record] : after) {
+        auto old = before.find (guid);
+        if (old != before.end () && std::memcmp (&old->second, &record, sizeof record) != 0)
+            changes.push_back ({ old->second, record });
+    }
+    return changes;
+}
+
+}   // namespace
+
+GSErrCode HostGetElementHeader (Host& host, API_ElementHeader* header, UInt32)
+{
+    if (header == nullptr)
         return APIERR_BADPARS;
-    info->typeID = API_PlanWindowType;
+    const API_Element* element = host.Elements ().Find (header->guid);
+    if (element == nullptr)
+        return APIERR_BADID;
+    header->type = API_ElemType { element->typeID, 0, GS::Guid () };
     return NoError;
 }
-GSErrCode APIIo_GetPointID (Host&, API_GetPointType*, void*, void*, void*, void*) { return APIERR_CANCEL; }
-GSErrCode HostCancelInput (Host&) { return NoError; }
-GSErrCode HostSearchElementAtPoint (Host&, const API_SearchElementRecord*, GS::Guid*) { return APIERR_BADID; }
-GSErrCode HostGetPolygonFaceKind (Host&, const API_Element*, Int32, Int32*) { return APIERR_BADID; }
+
+GSErrCode HostGetElement (Host& host, API_Element* element, UInt32)
+{
+    if (element == nullptr)
+        return APIERR_BADPARS;
+    const API_Element* stored = host.Elements ().Find (element->guid);
+    if (stored == nullptr)
+        return APIERR_BADID;
+    std::memcpy (static_cast<void*> (element), stored, sizeof *element);
+    return NoError;
+}
+
+GSErrCode HostCallUndoableCommand (Host& host, const GS::UniString* name, const API_UndoableCommandBody* body)
+{
+    if (name == nullptr || body == nullptr || !*body)
+        return APIERR_BADPARS;
+    ElementStore& elements = host.Elements ();
+    UndoHistory&  history = elements.History ();
+    if (history.InCommand ())
+        return APIERR_NESTING;
+
+    const std::map<GS::Guid, API_Element> before = elements.Records ();
+    history.SetInCommand (true);
+    GSErrCode result = NoError;
+    try {
+        result = (*body) ();
+    } catch (...) {
+        host.Violation ("an undoable command's body threw");
+        result = APIERR_COMMANDFAILED;
+    }
+    history.SetInCommand (false);
+
+    // a command that fails leaves no step and no change behind
+    if (result != NoError) {
+        for (const auto& [guid, record] : before)
+            elements.Restore (record);
+        return result;
+    }
+    const std::string stepName = name->ToCStr ().Get ();
+    history.Record ({ stepName, Changes (before, elements.Records ()) });
+    host.GetTranscript ().Add ({ { "undoStep", stepName } });
+    return NoError;
+}
+
+GSErrCode HostChangeElement (Host& host, API_Element* element, const API_Element* mask, void*, UInt32, bool)
+{
+    if (element == nullptr || mask == nullptr)
+        return APIERR_BADPARS;
+    host.Elements ().NoteChangeRequest (*element, *mask);
+    if (!host.Elements ().History ().InCommand ())
+        return APIERR_NEEDSUNDOSCOPE;
+    API_Element* stored = host.Elements ().Find (element->guid);
+    if (stored == nullptr)
+        return APIERR_BADID;
+    // the host reads the mask per field: a field whose first byte is marked is taken whole
+    for (const API_ElementField& field : API_ElementChangeFields)
+        if (Bytes (mask)[field.offset] == ChangeField)
+            std::memcpy (Bytes (stored) + field.offset, Bytes (element) + field.offset, field.bytes);
+    return NoError;
+}
 
 }   // namespace SimHost::Operations
