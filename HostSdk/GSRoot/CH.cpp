@@ -48,17 +48,23 @@ std::atomic<GS::DebugListener> debugListener { nullptr };
 
 void GS::SetDebugListener (DebugListener listener) { debugListener = listener; }
 
+std::string GS::VFormat (const char* format, std::va_list arguments)
+{
+    std::va_list measuring;
+    va_copy (measuring, arguments);
+    const int length = std::vsnprintf (nullptr, 0, format, measuring);
+    va_end (measuring);
+    std::string text (length > 0 ? USize (length) : 0, '\0');
+    if (length > 0)
+        std::vsnprintf (text.data (), text.size () + 1, format, arguments);
+    return text;
+}
+
 void DBPrintf (const char* format, ...)
 {
     va_list args;
     va_start (args, format);
-    va_list copy;
-    va_copy (copy, args);
-    const int length = std::vsnprintf (nullptr, 0, format, copy);
-    va_end (copy);
-    std::string text (length > 0 ? USize (length) : 0, '\0');
-    if (length > 0)
-        std::vsnprintf (text.data (), text.size () + 1, format, args);
+    const std::string text = GS::VFormat (format, args);
     va_end (args);
     if (GS::DebugListener listener = debugListener.load ())
         listener (text.c_str ());

@@ -2,6 +2,8 @@
 
 #include "HostOperations.hpp"
 
+#include "CH.hpp"
+
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -103,13 +105,7 @@ GSErrCode WriteReportSlot (void* context, const char* format, bool withDialog, .
         return *code;   // a failing report shows nothing
     std::va_list arguments;
     va_start (arguments, withDialog);
-    std::va_list measuring;
-    va_copy (measuring, arguments);
-    const int length = std::vsnprintf (nullptr, 0, format, measuring);
-    va_end (measuring);
-    std::string text (length > 0 ? USize (length) : 0, '\0');
-    if (length > 0)
-        std::vsnprintf (text.data (), text.size () + 1, format, arguments);
+    const std::string text = GS::VFormat (format, arguments);
     va_end (arguments);
     return Operations::HostWriteReport (host, text, withDialog);
 }
