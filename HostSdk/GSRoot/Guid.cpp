@@ -1,7 +1,6 @@
 #include "Guid.hpp"
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
 namespace GS {
@@ -66,11 +65,26 @@ Guid::Guid (const UniString& text) : Guid (text.ToCStr ().Get ()) {}
 
 UniString Guid::ToUniString () const
 {
-    char text[40];
-    std::snprintf (text, sizeof text, "%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X",
-                   unsigned (data1), unsigned (data2), unsigned (data3), data4[0], data4[1], data4[2],
-                   data4[3], data4[4], data4[5], data4[6], data4[7]);
-    return UniString (text);
+    // written digit by digit: a catalogue turns thousands of identifiers into text at a time
+    static constexpr char hexDigits[] = "0123456789ABCDEF";
+    char  text[36];
+    char* next = text;
+    auto  put = [&next] (UInt32 value, int digits) {
+        for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+            *next++ = hexDigits[(value >> shift) & 0xF];
+    };
+    put (data1, 8);
+    *next++ = '-';
+    put (data2, 4);
+    *next++ = '-';
+    put (data3, 4);
+    *next++ = '-';
+    put (data4[0], 2);
+    put (data4[1], 2);
+    *next++ = '-';
+    for (int i = 2; i < 8; ++i)
+        put (data4[i], 2);
+    return UniString (text, sizeof text, CC_Default);
 }
 
 bool Guid::IsNull () const { return *this == NULLGuid; }

@@ -1,7 +1,10 @@
 #include "CatalogueScriptFunctions.hpp"
 
-#include <stdexcept>
+#include "MaterialCatalogue.hpp"
+#include "MaterialChanges.hpp"
 
-ScriptResult GetMaterialsFunction (ScriptArgument) { throw std::logic_error ("getMaterials is not built yet"); }
-ScriptResult CreateMaterialsFunction (ScriptArgument) { throw std::logic_error ("createMaterials is not built yet"); }
-ScriptResult DeleteMaterialFunction (ScriptArgument) { throw std::logic_error ("deleteMaterial is not built yet"); }
+ScriptResult GetMaterialsFunction (ScriptArgument) { return MakeResult (GetMaterialsJson ()); }
+
+ScriptResult CreateMaterialsFunction (ScriptArgument argument) { return MakeResult (CreateMaterials (ReadArgumentText (argument))); }
+
+ScriptResult DeleteMaterialFunction (ScriptArgument argument) { return MakeResult (DeleteMaterial (ReadArgumentText (argument))); }
