@@ -5,25 +5,13 @@
 
 #include "CH.hpp"
 
-#include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace {
 
 // A colour component of 0.0 to 1.0 as 0 to 255, truncated toward zero. A record that holds
 // something else (another tool's material) saturates instead of overflowing.
-Int32 ColourByte (double component)
-{
-    const double scaled = std::trunc (component * 255.0);
-    if (std::isnan (scaled))
-        return 0;
-    if (scaled >= double (std::numeric_limits<Int32>::max ()))
-        return std::numeric_limits<Int32>::max ();
-    if (scaled <= double (std::numeric_limits<Int32>::min ()))
-        return std::numeric_limits<Int32>::min ();
-    return Int32 (scaled);
-}
+Int32 ColourByte (double component) { return TruncateToInt32 (component * 255.0); }
 
 }   // namespace
 

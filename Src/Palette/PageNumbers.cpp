@@ -3,18 +3,22 @@
 #include <cmath>
 #include <limits>
 
+Int32 TruncateToInt32 (double value)
+{
+    const double truncated = std::trunc (value);
+    if (std::isnan (truncated))
+        return 0;
+    if (truncated >= double (std::numeric_limits<Int32>::max ()))
+        return std::numeric_limits<Int32>::max ();
+    if (truncated <= double (std::numeric_limits<Int32>::min ()))
+        return std::numeric_limits<Int32>::min ();
+    return Int32 (truncated);
+}
+
 Int32 PageInt32 (const nlohmann::json& number)
 {
-    if (number.is_number_float ()) {
-        const double value = std::trunc (number.get<double> ());
-        if (std::isnan (value))
-            return 0;
-        if (value >= double (std::numeric_limits<Int32>::max ()))
-            return std::numeric_limits<Int32>::max ();
-        if (value <= double (std::numeric_limits<Int32>::min ()))
-            return std::numeric_limits<Int32>::min ();
-        return Int32 (value);
-    }
+    if (number.is_number_float ())
+        return TruncateToInt32 (number.get<double> ());
     if (number.is_number_unsigned ())
         return Int32 (UInt32 (number.get<UInt64> ()));
     if (number.is_number_integer ())

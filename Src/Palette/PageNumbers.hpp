@@ -7,6 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
+// A real truncated toward zero, saturating at the 32-bit range; NaN gives 0.
+Int32 TruncateToInt32 (double value);
+
 Int32 PageInt32 (const nlohmann::json& number);
 Int16 PageInt16 (const nlohmann::json& number);
 UInt8 PageUInt8 (const nlohmann::json& number);
