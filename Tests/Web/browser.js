@@ -52,9 +52,14 @@ async function openPage(browser, { fake = {}, viewport = { width: 600, height: 4
     return { page, problems };
 }
 
-// Waits until the fake has settled every Promise and event line it started.
+// Waits until the fake has settled every Promise and event line it started and the page
+// has had time to draw, however busy the machine is.
 async function settle(page, ms = 30) {
-    await page.waitForTimeout(ms);
+    for (let round = 0; round < 2; round += 1) {
+        await page.waitForFunction(() => !window.__fake || window.__fake.pending === 0, null, { timeout: 10000 });
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        await page.waitForTimeout(ms);
+    }
 }
 
 module.exports = { launch, openPage, settle, PAGE_URL, ROOT };

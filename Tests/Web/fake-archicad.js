@@ -155,9 +155,18 @@
         (0, eval)(line);
     }
 
+    // Work the fake has started and not finished (event lines, Promises): tests wait for none.
+    fake.pending = 0;
+    function later(work, ms) {
+        fake.pending += 1;
+        setTimeout(function () {
+            try { work(); } finally { fake.pending -= 1; }
+        }, ms);
+    }
+
     function send(line) {
         if (opt.syncEvents) runLine(line);
-        else setTimeout(function () { runLine(line); }, 0);
+        else later(function () { runLine(line); }, 0);
     }
 
     function answerWithPromise(name) {
@@ -178,7 +187,7 @@
             };
             if (!promised) return run();
             return new Promise(function (resolve, reject) {
-                setTimeout(function () {
+                later(function () {
                     try { resolve(run()); } catch (e) { reject(e); }
                 }, opt.delay === undefined ? 2 : opt.delay);
             });
