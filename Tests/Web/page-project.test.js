@@ -180,7 +180,8 @@ describe('failed calls', () => {
         await page.evaluate(() => {
             window.__fake.failNext('deleteMaterial', 'Bad cast.');
         });
-        await page.click(`.tree-mat[data-id="${id}"] .mat-remove`, { force: true });
+        // the button shows on hover: the click goes to it directly, wherever the row is drawn
+        await page.dispatchEvent(`.tree-mat[data-id="${id}"] .mat-remove`, 'click');
         await settle(page, 40);
         assert.equal(await text(page, '#message-text'), 'Could not remove the material: Bad cast.');
         assert.equal(await page.$$eval('.tree-mat', (els) => els.length), 1, 'the material is still listed');
