@@ -27,17 +27,6 @@ FolderPath PathStep (const nlohmann::json& step)
     return path;
 }
 
-int HexDigit (char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The name field's bytes: "name", or "rawName" as hex for names that are not UTF-8.
 std::string NameStep (const nlohmann::json& step)
 {
@@ -50,15 +39,10 @@ std::string NameStep (const nlohmann::json& step)
         name = StepCheck::String (step, "name");
     } else {
         const std::string hex = StepCheck::String (step, "rawName");
-        if (hex.size () % 2 != 0)
+        if (hex.size () % 2 != 0 || hex.find_first_not_of ("0123456789abcdefABCDEF") != std::string::npos)
             throw std::runtime_error ("\"rawName\" must be hex bytes, two digits each");
-        for (std::size_t i = 0; i < hex.size (); i += 2) {
-            const int high = HexDigit (hex[i]);
-            const int low = HexDigit (hex[i + 1]);
-            if (high < 0 || low < 0)
-                throw std::runtime_error ("\"rawName\" must be hex bytes, two digits each");
-            name.push_back (char (high * 16 + low));
-        }
+        for (std::size_t i = 0; i < hex.size (); i += 2)
+            name.push_back (char (std::stoi (hex.substr (i, 2), nullptr, 16)));
     }
     if (name.find ('\0') != std::string::npos)
         throw std::runtime_error ("a material name holds no zero byte");
