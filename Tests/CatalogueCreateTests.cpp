@@ -16,19 +16,7 @@ protected:
     // a list of entries, as the page sends them
     PageOutcome Create (const std::vector<nlohmann::json>& entries) { return Call ("createMaterials", nlohmann::json (entries).dump ()); }
 
-    std::vector<std::string> MaterialNames ()
-    {
-        std::vector<std::string> names;
-        for (const nlohmann::json& material : Materials ())
-            names.push_back (material["name"].get<std::string> ());
-        return names;
-    }
-
-    int CallsOf (const std::string& operation)
-    {
-        const std::vector<std::string> calls = Calls ();
-        return int (std::count (calls.begin (), calls.end (), operation));
-    }
+    std::vector<std::string> MaterialNames () { return MaterialValues ("name"); }
 };
 
 TEST_P (CatalogueCreateTest, ChalkIsFiledInANewSubfolderOfTheRoot)
@@ -134,7 +122,7 @@ TEST_P (CatalogueCreateTest, NullAndAnEmptyListCreateNothingAndReturnTheCatalogu
         SCOPED_TRACE (nothing);
         Calls ();
         EXPECT_EQ (CatalogueText ("createMaterials", nothing), before);
-        EXPECT_EQ (CallsOf ("HostCreateAttribute"), 0);
+        EXPECT_EQ (CallCount ("HostCreateAttribute"), 0);
         EXPECT_EQ (MaterialNames (), std::vector<std::string> { "Existing" });
     }
 }
@@ -143,7 +131,7 @@ TEST_P (CatalogueCreateTest, TwoEntriesForANewFolderCreateItOnce)
 {
     Calls ();
     Create ({ Entry ("One", 1, 1, 1, "Surfaces/Virel/Greens"), Entry ("Two", 2, 2, 2, "Surfaces/Virel/Greens") });
-    EXPECT_EQ (CallsOf ("HostCreateAttributeFolder"), 1);
+    EXPECT_EQ (CallCount ("HostCreateAttributeFolder"), 1);
     EXPECT_EQ (Folders (), nlohmann::json ({ { "Surfaces" }, { "Surfaces", "Virel" }, { "Surfaces", "Virel", "Greens" } }));
     const nlohmann::json materials = Materials ();
     ASSERT_EQ (materials.size (), 2u);

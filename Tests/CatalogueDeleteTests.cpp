@@ -21,19 +21,8 @@ protected:
         loose = AddMaterial ({ {}, "Loose" });
     }
 
-    std::vector<std::string> MaterialGuids ()
-    {
-        std::vector<std::string> guids;
-        for (const nlohmann::json& material : Materials ())
-            guids.push_back (material["guid"].get<std::string> ());
-        return guids;
-    }
-
-    bool Called (const std::string& operation)
-    {
-        const std::vector<std::string> calls = Calls ();
-        return std::find (calls.begin (), calls.end (), operation) != calls.end ();
-    }
+    std::vector<std::string> MaterialGuids () { return MaterialValues ("guid"); }
+    bool Called (const std::string& operation) { return CallCount (operation) > 0; }
 
     std::string chalk, moss, own, loose;
 };

@@ -1,5 +1,7 @@
 #include "CatalogueFixture.hpp"
 
+#include <algorithm>
+
 namespace VirelTests {
 
 std::string CatalogueTest::AddMaterialStep (const nlohmann::json& step)
@@ -76,6 +78,20 @@ nlohmann::json CatalogueTest::Query (const std::string& name)
 nlohmann::json CatalogueTest::Materials () { return Query ("materials"); }
 nlohmann::json CatalogueTest::Folders () { return Query ("folders"); }
 std::vector<std::string> CatalogueTest::Calls () { return Query ("calls").get<std::vector<std::string>> (); }
+
+std::vector<std::string> CatalogueTest::MaterialValues (const char* key)
+{
+    std::vector<std::string> values;
+    for (const nlohmann::json& material : Materials ())
+        values.push_back (material[key].get<std::string> ());
+    return values;
+}
+
+int CatalogueTest::CallCount (const std::string& operation)
+{
+    const std::vector<std::string> calls = Calls ();
+    return int (std::count (calls.begin (), calls.end (), operation));
+}
 
 std::string MaterialText (const std::string& id, const std::string& name, int red, int green, int blue,
                           const std::string& ambient, const std::string& diffuse, const std::string& shine,
