@@ -1,5 +1,5 @@
 // The page URL built from the module file's path, on path texts of any system.
-#include "PageUrl.hpp"
+#include "Palette/PageUrl.hpp"
 
 #include <gtest/gtest.h>
 

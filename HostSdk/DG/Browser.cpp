@@ -1,4 +1,4 @@
-#include "DGWindowSystem.hpp"
+#include "DGHostWindowSystem.hpp"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "ModelerAPI.hpp"
+#include "ModelerHost.hpp"
 
 #include <atomic>
 #include <utility>
@@ -19,11 +19,20 @@ std::atomic<bool> preparationRequired { false };
 
 void SetPreparationRequired (bool required) { preparationRequired = required; }
 
+namespace {
+const Modeler::Model3D::Body*    BodyOf (const void* body) { return static_cast<const Modeler::Model3D::Body*> (body); }
+const Modeler::Model3D::Element* ElementOf (const void* element) { return static_cast<const Modeler::Model3D::Element*> (element); }
+}
+
+Int32 MeshBody::GetPolygonCount () const { return Int32 (body == nullptr ? 0 : BodyOf (body)->polygonIds.size ()); }
+Int32 Element::GetMeshBodyCount () const { return Int32 (element == nullptr ? 0 : ElementOf (element)->bodies.size ()); }
+Int32 Model::GetElementCount () const { return Int32 (content == nullptr ? 0 : content->elements.size ()); }
+
 void MeshBody::GetPolygon (Int32 index, Polygon* polygon) const
 {
     polygon->polygonId = 0;
     if (body != nullptr && index >= 1 && index <= GetPolygonCount ())
-        polygon->polygonId = body->polygonIds[USize (index - 1)];
+        polygon->polygonId = BodyOf (body)->polygonIds[USize (index - 1)];
 }
 
 void Element::GetMeshBody (Int32 index, MeshBody* body) const
@@ -32,7 +41,7 @@ void Element::GetMeshBody (Int32 index, MeshBody* body) const
     body->body = nullptr;
     if (element != nullptr && index >= 1 && index <= GetMeshBodyCount ()) {
         body->model = model;
-        body->body = &element->bodies[USize (index - 1)];
+        body->body = &ElementOf (element)->bodies[USize (index - 1)];
     }
 }
 
@@ -46,7 +55,10 @@ void Model::GetElement (Int32 index, Element* element) const
     }
 }
 
-GSErrCode Fill (Model& model, const Modeler::Model3D& source)
+void ModelHostAccess::MarkPrepared (Model& model) { model.prepared = true; }
+bool ModelHostAccess::IsPrepared (const Model& model) { return model.prepared; }
+
+GSErrCode ModelHostAccess::Fill (Model& model, const Modeler::Model3D& source)
 {
     model.content = std::make_shared<const Modeler::Model3D> (source);
     return 0;
@@ -58,7 +70,7 @@ GSErrCode EXPGetModel (const Modeler::Model3D* source, ModelerAPI::Model* model,
 {
     if (source == nullptr || model == nullptr)
         return GSErrCode (0x81060068u);   // bad parameters
-    if (ModelerAPI::preparationRequired && !model->IsPrepared ())
+    if (ModelerAPI::preparationRequired && !ModelerAPI::ModelHostAccess::IsPrepared (*model))
         return 0;
-    return ModelerAPI::Fill (*model, *source);
+    return ModelerAPI::ModelHostAccess::Fill (*model, *source);
 }

@@ -1,4 +1,5 @@
 #include "CH.hpp"
+#include "GSHostDebug.hpp"
 
 #include "MemoryManager.hpp"
 

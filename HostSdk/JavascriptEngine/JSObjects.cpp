@@ -1,4 +1,4 @@
-#include "JSObjects.hpp"
+#include "JSHostEngine.hpp"
 
 #include <exception>
 #include <utility>

@@ -31,8 +31,14 @@ struct API_OverrideSlot {
 static_assert (sizeof (API_OverrideSlot) == 8);
 static_assert (offsetof (API_OverrideSlot, materialIndex) == 4);
 
-// The element record; a second record of the same layout is the change mask, in which 0xFF
-// at the first byte of a field marks that field as one to change.
+// The mark of a field to change in an element change mask: its first byte.
+constexpr UInt8 API_ChangeFieldMark = 0xFF;
+
+// The byte offsets of the element record's material override slots, in record order.
+#define VIREL_OVERRIDE_SLOTS(X) X (160) X (168) X (176) X (184) X (320) X (328) X (336)
+
+// The element record; a second record of the same layout is the change mask, in which
+// API_ChangeFieldMark at the first byte of a field marks that field as one to change.
 struct API_Element {
     Int32    typeID;         // elements of type 6 are never painted
     UInt8    reserved1[28];
@@ -50,16 +56,9 @@ struct API_Element {
 };
 static_assert (sizeof (API_Element) == 5272);
 static_assert (offsetof (API_Element, guid) == 32);
-static_assert (offsetof (API_Element, slot160) == 160);
-static_assert (offsetof (API_Element, slot168) == 168);
-static_assert (offsetof (API_Element, slot176) == 176);
-static_assert (offsetof (API_Element, slot184) == 184);
-static_assert (offsetof (API_Element, slot320) == 320);
-static_assert (offsetof (API_Element, slot328) == 328);
-static_assert (offsetof (API_Element, slot336) == 336);
-
-// The byte offsets of the override slots, in record order.
-constexpr USize API_OverrideSlotOffsets[] = { 160, 168, 176, 184, 320, 328, 336 };
+#define VIREL_CHECK_OVERRIDE_SLOT(offset) static_assert (offsetof (API_Element, slot##offset) == offset);
+VIREL_OVERRIDE_SLOTS (VIREL_CHECK_OVERRIDE_SLOT)
+#undef VIREL_CHECK_OVERRIDE_SLOT
 
 // The fields of the element record the host reads through a change mask: offset and width.
 // An override slot is one field, flag and index together.
@@ -67,6 +66,6 @@ struct API_ElementField {
     USize offset;
     USize bytes;
 };
-constexpr API_ElementField API_ElementChangeFields[] = {
-    { 160, 8 }, { 168, 8 }, { 176, 8 }, { 184, 8 }, { 320, 8 }, { 328, 8 }, { 336, 8 },
-};
+#define VIREL_OVERRIDE_SLOT_FIELD(offset) API_ElementField { offset, sizeof (API_OverrideSlot) },
+constexpr API_ElementField API_ElementChangeFields[] = { VIREL_OVERRIDE_SLOTS (VIREL_OVERRIDE_SLOT_FIELD) };
+#undef VIREL_OVERRIDE_SLOT_FIELD

@@ -5,8 +5,9 @@
 
 #include <cstring>
 
-constexpr USize HostTableBytes (Int32 apiMajor) { return apiMajor == 27 ? 5184 : 5144; }
-static_assert (HostTableBytes (28) == 5144 && HostTableBytes (27) == 5184);
+constexpr USize HostTable28Bytes = 5144;
+constexpr USize HostTable27Bytes = 5184;
+constexpr USize HostTableBytes (Int32 apiMajor) { return apiMajor == 27 ? HostTable27Bytes : HostTable28Bytes; }
 
 using HostSharedSlotProc = GSErrCode (void* hostContext, UInt32 selector, ...);
 using HostWriteReportSlotProc = GSErrCode (void* hostContext, const char* format, bool withDialog, ...);
@@ -29,11 +30,13 @@ inline void WriteSlot (unsigned char* table, Int32 offset, void* function)
         std::memcpy (table + offset, &function, sizeof function);
 }
 
-#define VIREL_CHECK_SLOT_FITS(name, signature, call, offset28, offset27, empty) \
-    static_assert (offset28 % 8 == 0 && offset28 + 8 <= 5144 && (offset27 == -1 || (offset27 % 8 == 0 && offset27 + 8 <= 5184)), #name);
-#define VIREL_CHECK_SHARED_SLOT_FITS(name, signature, selector, offset28, offset27, empty) \
-    static_assert (offset28 % 8 == 0 && offset28 + 8 <= 5144 && (offset27 == -1 || (offset27 % 8 == 0 && offset27 + 8 <= 5184)), #name);
+// Every slot is a whole pointer inside its table (-1: not in that table).
+constexpr bool SlotFits (Int32 offset, USize tableBytes) { return offset == -1 || (offset % 8 == 0 && USize (offset) + 8 <= tableBytes); }
+#define VIREL_CHECK_SLOT_FITS(name, signature, third, offset28, offset27, empty) \
+    static_assert (offset28 != -1 && SlotFits (offset28, HostTable28Bytes) && SlotFits (offset27, HostTable27Bytes), #name);
+#define VIREL_CHECK_REPORT_SLOT_FITS(name, offset28, offset27, empty) VIREL_CHECK_SLOT_FITS (name, , , offset28, offset27, empty)
 VIREL_HOST_OPERATIONS (VIREL_CHECK_SLOT_FITS)
-VIREL_HOST_SELECTOR_OPERATIONS (VIREL_CHECK_SHARED_SLOT_FITS)
+VIREL_HOST_SELECTOR_OPERATIONS (VIREL_CHECK_SLOT_FITS)
+VIREL_HOST_REPORT_OPERATION (VIREL_CHECK_REPORT_SLOT_FITS)
 #undef VIREL_CHECK_SLOT_FITS
-#undef VIREL_CHECK_SHARED_SLOT_FITS
+#undef VIREL_CHECK_REPORT_SLOT_FITS

@@ -4,9 +4,11 @@
 #include "HostWindowSystem.hpp"
 
 #include "CH.hpp"
-#include "DGWindowSystem.hpp"
+#include "DGHostWindowSystem.hpp"
+#include "GSHostDebug.hpp"
+#include "JSHostEngine.hpp"
 #include "MemoryManager.hpp"
-#include "ModelerAPI.hpp"
+#include "ModelerHost.hpp"
 #include "RS.hpp"
 
 #include <dlfcn.h>
@@ -171,11 +173,9 @@ GSErrCode Host::CallEntry (EntryFunction entry)
         case EntryFunction::RegisterModuleInterface: result = entryRecord.registerModuleInterface (nullptr); break;
         case EntryFunction::InitializeModule:
             result = entryRecord.initializeModule (ContextPointer ());
-            initialised = true;
             break;
         case EntryFunction::ReleaseModule:
             result = entryRecord.releaseModule ();
-            initialised = false;
             break;
     }
     transcript.Add ({ { "entry", EntryFunctionName (entry) }, { "returned", CodeText (result) } });
@@ -211,7 +211,6 @@ void Host::Unload (bool release)
     }
     windowSystem->Forget ();
     registrations = AddOnRegistrations ();
-    initialised = false;
     table.clear ();
 }
 

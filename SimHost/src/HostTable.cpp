@@ -3,6 +3,7 @@
 #include "HostOperations.hpp"
 
 #include "CH.hpp"
+#include "GSHostDebug.hpp"
 
 #include <cstdarg>
 #include <cstdio>

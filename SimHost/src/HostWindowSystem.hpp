@@ -2,7 +2,7 @@
 // what the page is asked into the transcript.
 #pragma once
 
-#include "DGWindowSystem.hpp"
+#include "DGHostWindowSystem.hpp"
 
 #include <vector>
 

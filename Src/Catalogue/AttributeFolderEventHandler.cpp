@@ -1,8 +1,8 @@
-#include "AttributeFolderEventHandler.hpp"
+#include "Catalogue/AttributeFolderEventHandler.hpp"
 
-#include "AttributeFolderEvents.hpp"
-#include "HostApi.hpp"
-#include "HostBoundary.hpp"
+#include "Catalogue/AttributeFolderEvents.hpp"
+#include "HostApi/HostApi.hpp"
+#include "HostApi/HostBoundary.hpp"
 
 GS::UniString AttributeFolderEventHandler::GetName () const { return GS::UniString ("AttributeFolderEventHandler"); }
 

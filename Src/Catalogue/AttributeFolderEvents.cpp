@@ -1,13 +1,11 @@
-#include "AttributeFolderEvents.hpp"
+#include "Catalogue/AttributeFolderEvents.hpp"
 
-#include "AttributeFolderEventHandler.hpp"
-#include "BrowserPalette.hpp"
-#include "HostApi.hpp"
-#include "MaterialCatalogue.hpp"
-#include "OwnMaterialChanges.hpp"
-#include "PageEvents.hpp"
-
-#include "CH.hpp"
+#include "Catalogue/AttributeFolderEventHandler.hpp"
+#include "HostApi/HostApi.hpp"
+#include "HostApi/MaterialByGuid.hpp"
+#include "Catalogue/MaterialCatalogue.hpp"
+#include "Catalogue/OwnMaterialChanges.hpp"
+#include "PageBridge/PageEvents.hpp"
 
 #include <string>
 
@@ -22,10 +20,7 @@ bool handlerRegistered = false;
 bool MaterialExists (const GS::Guid& material)
 {
     API_Attribute attribute;
-    BNFillMemory (&attribute, sizeof attribute, 0);
-    attribute.typeID = API_MaterialID;
-    attribute.guid = material;
-    return HostGetAttribute (&attribute) == NoError;
+    return HostGetMaterial (material, attribute) == NoError;
 }
 
 }   // namespace
@@ -36,7 +31,7 @@ GSErrCode RegisterAttributeFolderHandler ()
         return NoError;
     // the host takes the handler through its slot only: through an empty one it would be left
     // to nobody, so none is made
-    if (!HostRegisterEventHandlerSlotFilled ())
+    if (!HostApi::SlotFilled (HostApi::Slot::HostRegisterEventHandler))
         return APIERR_NOTSUPPORTED;
     GS::Guid registrationId;
     const GSErrCode result = HostRegisterEventHandler (new AttributeFolderEventHandler (), &registrationId);
@@ -47,7 +42,7 @@ GSErrCode RegisterAttributeFolderHandler ()
 void CheckMaterialsModified (const API_AttributeEventIds& affected)
 {
     // nobody to tell; or the page call making the change returns the fresh catalogue itself
-    if (!BrowserPalette::HasInstance () || OwnMaterialChanges::InProgress ())
+    if (!HasEventPage () || OwnMaterialChanges::InProgress ())
         return;
     for (UInt32 i = 0; i < affected.GetSize (); ++i) {
         const GS::Guid& attribute = affected[i].guid;
@@ -61,7 +56,7 @@ void CheckMaterialsModified (const API_AttributeEventIds& affected)
 
 void NotifyMaterialsModified ()
 {
-    if (!BrowserPalette::HasInstance ())
+    if (!HasEventPage ())
         return;
     const std::string line = "VirelEvents.onMaterialsModified(" + GetMaterialsJson () + ")";
     RunPageEvent (line.c_str ());

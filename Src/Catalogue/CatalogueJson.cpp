@@ -1,4 +1,4 @@
-#include "CatalogueJson.hpp"
+#include "Catalogue/CatalogueJson.hpp"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // object of "color", "id", "name" and "product". Keys come out in byte order.
 #pragma once
 
-#include "Folder.hpp"
+#include "Catalogue/Folder.hpp"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
-#include "CatalogueScriptFunctions.hpp"
+#include "Catalogue/CatalogueScriptFunctions.hpp"
 
-#include "MaterialCatalogue.hpp"
-#include "MaterialChanges.hpp"
+#include "Catalogue/MaterialCatalogue.hpp"
+#include "Catalogue/MaterialChanges.hpp"
 
 ScriptResult GetMaterialsFunction (ScriptArgument) { return MakeResult (GetMaterialsJson ()); }
 

@@ -1,7 +1,7 @@
 // The page's catalogue functions: the folder tree below "Surfaces/Virel" as catalogue text.
 #pragma once
 
-#include "ScriptCalls.hpp"
+#include "PageBridge/ScriptCalls.hpp"
 
 // "getMaterials": the catalogue text; the argument is not read.
 ScriptResult GetMaterialsFunction (ScriptArgument argument);

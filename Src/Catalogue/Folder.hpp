@@ -2,7 +2,7 @@
 // are deep (the whole subtree).
 #pragma once
 
-#include "Surface.hpp"
+#include "Catalogue/Surface.hpp"
 
 #include "Array.hpp"
 #include "UniString.hpp"

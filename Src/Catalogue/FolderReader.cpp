@@ -1,9 +1,8 @@
-#include "FolderReader.hpp"
+#include "Catalogue/FolderReader.hpp"
 
-#include "HostApi.hpp"
-#include "MaterialRecord.hpp"
-
-#include "CH.hpp"
+#include "HostApi/HostApi.hpp"
+#include "HostApi/MaterialByGuid.hpp"
+#include "Catalogue/MaterialRecord.hpp"
 
 #include <utility>
 
@@ -27,10 +26,7 @@ Folder ReadFolder (const GS::Array<GS::UniString>& path)
         result.folders.Push (ReadFolder (subfolder.path));
     for (const GS::Guid& id : content.attributeIds) {
         API_Attribute record;
-        BNZeroMemory (&record, sizeof record);
-        record.typeID = API_MaterialID;
-        record.guid = id;
-        if (HostGetAttribute (&record) != NoError) {
+        if (HostGetMaterial (id, record) != NoError) {
             HostWriteReport ("Failed to get attribute", true);
             continue;
         }

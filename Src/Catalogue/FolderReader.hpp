@@ -1,7 +1,7 @@
 // Reading a material folder and everything below it from the host, afresh each time.
 #pragma once
 
-#include "Folder.hpp"
+#include "Catalogue/Folder.hpp"
 
 // The catalogue root: ("Surfaces", "Virel").
 GS::Array<GS::UniString> CatalogueRootPath ();

@@ -1,8 +1,8 @@
-#include "MaterialCatalogue.hpp"
+#include "Catalogue/MaterialCatalogue.hpp"
 
-#include "CatalogueJson.hpp"
-#include "FolderReader.hpp"
-#include "HostApi.hpp"
+#include "Catalogue/CatalogueJson.hpp"
+#include "Catalogue/FolderReader.hpp"
+#include "HostApi/HostApi.hpp"
 
 #include <vector>
 

@@ -1,12 +1,11 @@
-#include "MaterialChanges.hpp"
+#include "Catalogue/MaterialChanges.hpp"
 
-#include "HostApi.hpp"
-#include "MaterialCatalogue.hpp"
-#include "MaterialRecord.hpp"
-#include "OwnMaterialChanges.hpp"
-#include "ScriptCalls.hpp"
-
-#include "CH.hpp"
+#include "HostApi/HostApi.hpp"
+#include "HostApi/MaterialByGuid.hpp"
+#include "Catalogue/MaterialCatalogue.hpp"
+#include "Catalogue/MaterialRecord.hpp"
+#include "Catalogue/OwnMaterialChanges.hpp"
+#include "PageBridge/ScriptCalls.hpp"
 
 namespace {
 
@@ -47,10 +46,7 @@ std::string DeleteMaterial (const std::string& identifierText)
     if (IsCatalogueMaterial (id)) {
         const OwnMaterialChanges ownChanges;
         API_Attribute record;
-        BNZeroMemory (&record, sizeof record);
-        record.typeID = API_MaterialID;
-        record.guid = id;
-        if (HostGetAttribute (&record) == NoError) {
+        if (HostGetMaterial (id, record) == NoError) {
             const GS::Array<API_AttributeIndex> indices { record.index };
             HostDeleteAttributes (API_MaterialID, &indices);
         }

@@ -1,7 +1,7 @@
-#include "MaterialRecord.hpp"
+#include "Catalogue/MaterialRecord.hpp"
 
-#include "PageNumbers.hpp"
-#include "SplitString.hpp"
+#include "PageBridge/PageNumbers.hpp"
+#include "Catalogue/SplitString.hpp"
 
 #include "CH.hpp"
 

@@ -2,7 +2,7 @@
 // `Surface`, and a createMaterials entry made into a record for a new material.
 #pragma once
 
-#include "Surface.hpp"
+#include "Catalogue/Surface.hpp"
 
 #include "AttributeRecords.hpp"
 

@@ -1,4 +1,4 @@
-#include "OwnMaterialChanges.hpp"
+#include "Catalogue/OwnMaterialChanges.hpp"
 
 namespace {
 int depth = 0;

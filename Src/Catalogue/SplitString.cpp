@@ -1,4 +1,4 @@
-#include "SplitString.hpp"
+#include "Catalogue/SplitString.hpp"
 
 GS::Array<GS::UniString> SplitString (const std::string& text, const std::string& delimiter)
 {

@@ -1,4 +1,4 @@
-#include "HostApi.hpp"
+#include "HostApi/HostApi.hpp"
 
 #include <cstring>
 

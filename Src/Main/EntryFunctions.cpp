@@ -1,14 +1,16 @@
-#include "BrowserPalette.hpp"
-#include "EntryPoints.hpp"
-#include "HostApi.hpp"
-#include "HostBoundary.hpp"
-#include "ModuleFile.hpp"
-#include "PickCommand.hpp"
+#include "HostApi/HostApi.hpp"
+#include "HostApi/HostBoundary.hpp"
+#include "Main/EntryPoints.hpp"
+#include "Main/PaletteControl.hpp"
+#include "Module/ModuleCommand.hpp"
+#include "Module/ModuleFile.hpp"
+#include "Module/ModuleResources.hpp"
+#include "Painting/PickCommand.hpp"
+#include "Palette/BrowserPalette.hpp"
 
 #include "CH.hpp"
 
 namespace {
-constexpr Int32 AddOnStringList = 32000;
 constexpr GSErrCode DescribedResult = 2;
 }
 
@@ -45,7 +47,7 @@ GSErrCode InitializeModule (void* hostContext)
         HostApi::SetContext (hostContext);
         if (GSErrCode err = HostInstallMenuHandler (MenuStringList, &MenuCommandHandler); err != NoError)
             return err;
-        if (GSErrCode err = BrowserPalette::RegisterPaletteControl (); err != NoError)
+        if (GSErrCode err = BrowserPalette::RegisterPaletteControl (&PaletteControlHandler); err != NoError)
             return err;
         return HostInstallModuleCommandHandler (ModuleCommand, ModuleCommandVersion, &PickCommandHandler);
     }, APIERR_GENERAL);

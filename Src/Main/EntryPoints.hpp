@@ -4,10 +4,6 @@
 
 #include "InterfaceRecords.hpp"
 
-constexpr Int16 MenuStringList = 32500;
-constexpr Int32 ModuleCommand = 16976;
-constexpr Int32 ModuleCommandVersion = 1;
-
 GSErrCode DescribeModule (API_EnvirParams* envir);         // returns 2 once the table is received
 GSErrCode RegisterModuleInterface (void* unused);
 GSErrCode InitializeModule (void* hostContext);

@@ -1,6 +1,6 @@
 // The two functions the host looks up by name.
-#include "EntryPoints.hpp"
-#include "HostApi.hpp"
+#include "Main/EntryPoints.hpp"
+#include "HostApi/HostApi.hpp"
 #include "ModuleEntryRecord.hpp"
 
 #include <cstring>

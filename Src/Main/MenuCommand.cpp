@@ -1,6 +1,8 @@
-#include "BrowserPalette.hpp"
-#include "EntryPoints.hpp"
-#include "HostBoundary.hpp"
+#include "HostApi/HostBoundary.hpp"
+#include "Main/EntryPoints.hpp"
+#include "Main/PaletteControl.hpp"
+#include "Module/ModuleResources.hpp"
+#include "Palette/BrowserPalette.hpp"
 
 namespace {
 constexpr Int32 OpenPaletteItem = 1;
@@ -12,12 +14,9 @@ GSErrCode MenuCommandHandler (const API_MenuParams* params)
     return CallFromHost ([&] {
         if (params == nullptr || params->menuResId != MenuStringList || params->itemIndex != OpenPaletteItem)
             return;
-        if (BrowserPalette::HasInstance () && BrowserPalette::GetInstance ().IsVisible ()) {
+        if (PaletteVisible ())
             BrowserPalette::GetInstance ().HidePalette ();
-            return;
-        }
-        if (!BrowserPalette::HasInstance ())
-            BrowserPalette::CreateInstance ();
-        BrowserPalette::GetInstance ().ShowPalette ();
+        else
+            OpenPalette ();
     });
 }

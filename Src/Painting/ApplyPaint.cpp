@@ -1,13 +1,13 @@
-#include "ApplyPaint.hpp"
+#include "Painting/ApplyPaint.hpp"
 
-#include "AttributeRecords.hpp"
+#include "HostApi/HostApi.hpp"
+#include "HostApi/MaterialByGuid.hpp"
+
 #include "CH.hpp"
-#include "HostApi.hpp"
 
 namespace {
 
 constexpr Int32 UnpaintableElementType = 6;
-constexpr UInt8 ChangeField = 0xFF;
 
 using OverrideSlotField = API_OverrideSlot API_Element::*;
 
@@ -37,10 +37,7 @@ OverrideSlotField SlotOfFace (Int32 faceKind)
 GSErrCode ApplyPaint (API_Element& element, const GS::Guid& material, Int32 faceKind)
 {
     API_Attribute attribute;
-    BNZeroMemory (&attribute, sizeof attribute);
-    attribute.typeID = API_MaterialID;
-    attribute.guid = material;
-    const GSErrCode materialFound = HostGetAttribute (&attribute);
+    const GSErrCode materialFound = HostGetMaterial (material, attribute);
 
     if (element.typeID == UnpaintableElementType)
         return NoError;
@@ -54,7 +51,7 @@ GSErrCode ApplyPaint (API_Element& element, const GS::Guid& material, Int32 face
     if (const OverrideSlotField slot = SlotOfFace (faceKind)) {
         (element.*slot).overridden = 1;
         (element.*slot).materialIndex = attribute.index;
-        (mask.*slot).overridden = ChangeField;
+        (mask.*slot).overridden = API_ChangeFieldMark;
     }
 
     const API_UndoableCommandBody body = [&element, &mask] {

@@ -1,4 +1,4 @@
-#include "ErrorNames.hpp"
+#include "Painting/ErrorNames.hpp"
 
 const char* ErrorName (GSErrCode code)
 {

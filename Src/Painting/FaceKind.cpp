@@ -1,6 +1,6 @@
-#include "FaceKind.hpp"
+#include "Painting/FaceKind.hpp"
 
-#include "HostApi.hpp"
+#include "HostApi/HostApi.hpp"
 #include "ModelerAPI.hpp"
 
 #include <memory>

@@ -1,10 +1,10 @@
-#include "PaintElement.hpp"
+#include "Painting/PaintElement.hpp"
 
-#include "ApplyPaint.hpp"
+#include "Painting/ApplyPaint.hpp"
 #include "CH.hpp"
-#include "FaceKind.hpp"
-#include "HostApi.hpp"
-#include "PageNumbers.hpp"
+#include "Painting/FaceKind.hpp"
+#include "HostApi/HostApi.hpp"
+#include "PageBridge/PageNumbers.hpp"
 
 #include <string>
 

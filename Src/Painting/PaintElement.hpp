@@ -1,7 +1,7 @@
 // "paintElement": paints the face the user picked with a catalogue material.
 #pragma once
 
-#include "ScriptCalls.hpp"
+#include "PageBridge/ScriptCalls.hpp"
 
 // [page call] The argument is the JSON text {"elementId", "elementIndex", "materialId",
 // "bodyIndex", "polygonIndex"}; the result is always no value. Outside the 3D window the

@@ -1,7 +1,7 @@
-#include "PaintMode.hpp"
+#include "Painting/PaintMode.hpp"
 
-#include "HostApi.hpp"
-#include "PageEvents.hpp"
+#include "HostApi/HostApi.hpp"
+#include "PageBridge/PageEvents.hpp"
 
 namespace {
 bool            painting = false;

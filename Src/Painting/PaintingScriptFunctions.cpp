@@ -1,14 +1,9 @@
-#include "PaintingScriptFunctions.hpp"
+#include "Painting/PaintingScriptFunctions.hpp"
 
-#include "EntryPoints.hpp"
-#include "HostApi.hpp"
-#include "ModuleIdentifier.hpp"
-#include "PaintElement.hpp"
-#include "PaintMode.hpp"
-
-#include <utility>
-
-ScriptResult PaintElementFunction (ScriptArgument argument) { return PaintElement (std::move (argument)); }
+#include "HostApi/HostApi.hpp"
+#include "Module/ModuleCommand.hpp"
+#include "Module/ModuleIdentifier.hpp"
+#include "Painting/PaintMode.hpp"
 
 ScriptResult BeginPaintFunction (ScriptArgument)
 {

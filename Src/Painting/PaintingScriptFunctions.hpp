@@ -1,10 +1,8 @@
 // The page's painting functions.
 #pragma once
 
-#include "ScriptCalls.hpp"
+#include "PageBridge/ScriptCalls.hpp"
 
-// "paintElement": paints the picked face's override slot with a catalogue material.
-ScriptResult PaintElementFunction (ScriptArgument argument);
 // "beginPaint": enters paint mode and queues one pick; the argument is not read.
 ScriptResult BeginPaintFunction (ScriptArgument argument);
 // "endPaint": leaves paint mode; the argument is not read.

@@ -1,11 +1,11 @@
-#include "PickCommand.hpp"
+#include "Painting/PickCommand.hpp"
 
-#include "BrowserPalette.hpp"
+#include "HostApi/HostBoundary.hpp"
+#include "PageBridge/PageEvents.hpp"
+#include "Painting/PaintMode.hpp"
+#include "Painting/PickElement.hpp"
+
 #include "CH.hpp"
-#include "HostBoundary.hpp"
-#include "PageEvents.hpp"
-#include "PaintMode.hpp"
-#include "PickElement.hpp"
 
 #include <cinttypes>
 #include <cstdio>
@@ -26,7 +26,7 @@ void RunPick ()
         return;
     // a pick whose page is gone (the palette was destroyed after "beginPaint") has no one
     // to tell: paint mode ends instead of asking the user to click
-    if (!BrowserPalette::HasInstance ()) {
+    if (!HasEventPage ()) {
         SetPainting (false);
         return;
     }
@@ -35,7 +35,7 @@ void RunPick ()
         return;
     }
     // the palette can go away while the host waits for the click
-    if (!BrowserPalette::HasInstance ()) {
+    if (!HasEventPage ()) {
         SetPainting (false);
         return;
     }

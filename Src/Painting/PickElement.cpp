@@ -1,9 +1,9 @@
-#include "PickElement.hpp"
+#include "Painting/PickElement.hpp"
 
 #include "CH.hpp"
-#include "ErrorNames.hpp"
-#include "HostApi.hpp"
-#include "PickKinds.hpp"
+#include "Painting/ErrorNames.hpp"
+#include "HostApi/HostApi.hpp"
+#include "Painting/PickKinds.hpp"
 
 namespace {
 

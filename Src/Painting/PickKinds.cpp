@@ -1,4 +1,4 @@
-#include "PickKinds.hpp"
+#include "Painting/PickKinds.hpp"
 
 #include "ElementPickKinds.hpp"
 

@@ -1,33 +1,31 @@
-#include "BrowserPalette.hpp"
+#include "Palette/BrowserPalette.hpp"
 
-#include "HostApi.hpp"
-#include "HostBoundary.hpp"
-#include "ModuleFile.hpp"
-#include "PageEvents.hpp"
-#include "PageLoading.hpp"
-#include "PaintMode.hpp"
-#include "PaletteControl.hpp"
-#include "PaletteIdentity.hpp"
-#include "AttributeFolderEvents.hpp"
+#include "HostApi/HostApi.hpp"
+#include "HostApi/HostBoundary.hpp"
+#include "Module/ModuleFile.hpp"
+#include "Module/ModuleResources.hpp"
+#include "PageBridge/PageEvents.hpp"
+#include "Palette/PageLoading.hpp"
+#include "Palette/PaletteDestroyEvent.hpp"
+#include "Palette/PaletteIdentity.hpp"
 
 #include "CH.hpp"
 
 namespace {
 
-constexpr Int16 PaletteDialog = 32600;
 constexpr Int16 BrowserItem = 1;
 constexpr Int16 ResourceWidth = 600;
 constexpr Int16 ResourceHeight = 450;
 constexpr Int32 PaletteFlags = 1015;
-constexpr Int32 DestroyPaletteEvent = 64;
 
 GS::Ref<BrowserPalette> instance;
 
 }   // namespace
 
-BrowserPalette::BrowserPalette ()
+BrowserPalette::BrowserPalette (const PaletteHooks& hooks)
     : DG::Palette (ModuleFile::ResourceModule (), PaletteDialog, ModuleFile::ResourceModule (), PaletteGuid ()),
       DG::PanelObserver (),
+      hooks (hooks),
       browser (*this, BrowserItem)
 {
 }
@@ -38,18 +36,20 @@ BrowserPalette::~BrowserPalette ()
     HostClearNotifyHandler (nullptr);
 }
 
-void BrowserPalette::CreateInstance ()
+void BrowserPalette::CreateInstance (const PaletteHooks& hooks)
 {
     // held locally until it is complete, so that a failure part-way frees it
-    GS::Ref<BrowserPalette> palette (new BrowserPalette ());
+    GS::Ref<BrowserPalette> palette (new BrowserPalette (hooks));
     HostCatchEvents (DestroyPaletteEvent, &PaletteEventHandler);
     palette->Attach (*palette);
     palette->BeginEventProcessing ();
     LoadPage (*palette);
-    RegisterAttributeFolderHandler ();
-    RunPageEventIn (*palette, "VirelEvents.onCreated()");
-    if (instance.GetPtr () != palette.GetPtr ())
+    hooks.pageOpened (*palette);
+    RunPageEventIn (palette->browser, "VirelEvents.onCreated()");
+    if (instance.GetPtr () != palette.GetPtr ()) {
         instance = palette;
+        SetEventPage (&palette->browser);
+    }
     HostKeepModuleLoaded (true);
 }
 
@@ -60,17 +60,18 @@ BrowserPalette& BrowserPalette::GetInstance () { return instance.Get (); }
 void BrowserPalette::ReleaseInstance () noexcept
 {
     try {
+        SetEventPage (nullptr);
         instance.Clear ();
     } catch (...) {
     }
 }
 
-GSErrCode BrowserPalette::RegisterPaletteControl ()
+GSErrCode BrowserPalette::RegisterPaletteControl (APIPaletteControlCallBackProc* controlCallback)
 {
     API_PaletteRegistration registration;
     BNFillMemory (&registration, sizeof registration, 0);
     registration.referenceNumber = PaletteReferenceNumber ();
-    registration.controlCallback = &PaletteControlHandler;
+    registration.controlCallback = controlCallback;
     registration.flags = PaletteFlags;
     registration.paletteGuid = PaletteGuid ();
     return HostRegisterModelessWindow (&registration);
@@ -78,14 +79,14 @@ GSErrCode BrowserPalette::RegisterPaletteControl ()
 
 void BrowserPalette::ShowPalette ()
 {
-    SetPainting (IsPainting ());
+    hooks.showing ();
     RunPageEvent ("VirelEvents.onShow();");
     Show (-32768);
 }
 
 void BrowserPalette::HidePalette ()
 {
-    SetPainting (false);   // clears paint mode, asks for the toolbox mode, tells the page
+    hooks.hiding ();
     HostCancelInput ();
     RunPageEvent ("VirelEvents.onHide();");
     Hide ();
@@ -95,7 +96,7 @@ void BrowserPalette::PanelCloseRequested (const DG::PanelCloseRequestEvent&, boo
 {
     CallFromHost ([&] {
         HostClearNotifyHandler (nullptr);
-        HostSetToolboxMode (&ToolboxRecord ());
+        hooks.closeRequested ();
         HidePalette ();
         *accepted = true;
     });

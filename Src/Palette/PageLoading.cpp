@@ -1,10 +1,10 @@
-#include "PageLoading.hpp"
+#include "Palette/PageLoading.hpp"
+
+#include "Module/ModuleFile.hpp"
+#include "Palette/BrowserPalette.hpp"
+#include "Palette/PageUrl.hpp"
 
 #include "ApiErrors.hpp"
-#include "BrowserPalette.hpp"
-#include "ModuleFile.hpp"
-#include "PageUrl.hpp"
-#include "ScriptObject.hpp"
 
 GSErrCode GetAddOnFileLocation (IO::Location& location)
 {
@@ -26,5 +26,4 @@ void LoadPage (BrowserPalette& palette)
     location.ToPath (&path);
     const std::string url = PageUrlFromModulePath (path.ToCStr ().Get ());
     palette.GetBrowser ().OpenUrl (GS::UniString (url.c_str ()));
-    RegisterScriptObject (palette);
 }

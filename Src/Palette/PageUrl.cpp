@@ -1,4 +1,4 @@
-#include "PageUrl.hpp"
+#include "Palette/PageUrl.hpp"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "PaletteIdentity.hpp"
+#include "Palette/PaletteIdentity.hpp"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "PaletteScriptFunctions.hpp"
+#include "Palette/PaletteScriptFunctions.hpp"
 
-#include "BrowserPalette.hpp"
-#include "PageNumbers.hpp"
+#include "Palette/BrowserPalette.hpp"
+#include "PageBridge/PageNumbers.hpp"
 
 ScriptResult HidePaletteFunction (ScriptArgument)
 {

@@ -1,7 +1,7 @@
 // The page's functions served by the palette itself.
 #pragma once
 
-#include "ScriptCalls.hpp"
+#include "PageBridge/ScriptCalls.hpp"
 
 class BrowserPalette;
 

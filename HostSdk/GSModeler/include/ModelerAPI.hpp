@@ -5,23 +5,15 @@
 #include "Definitions.hpp"
 
 #include <memory>
-#include <vector>
 
 namespace Modeler {
 
-// The host's own 3D model: elements, each a list of bodies, each a list of polygon ids.
-struct Model3D {
-    struct Body {
-        std::vector<Int32> polygonIds;
-    };
-    struct Element {
-        std::vector<Body> bodies;
-    };
-    std::vector<Element> elements;
-};
+// The host's own 3D model; only the host sees inside it.
+struct Model3D;
 
 class GSROOT_API Sight {
 public:
+    // [host] Made by the host over its model, which an add-on cannot make.
     explicit Sight (std::shared_ptr<const Model3D> mainModel);
     virtual ~Sight ();
     const Model3D* GetConstMainModelPtr () const { return mainModel.get (); }
@@ -50,47 +42,36 @@ private:
 
 class GSROOT_API MeshBody {
 public:
-    Int32 GetPolygonCount () const { return Int32 (body == nullptr ? 0 : body->polygonIds.size ()); }
+    Int32 GetPolygonCount () const;
     void  GetPolygon (Int32 index, Polygon* polygon) const;
 
 private:
     friend class Element;
     std::shared_ptr<const Modeler::Model3D> model;
-    const Modeler::Model3D::Body*           body = nullptr;
+    const void*                             body = nullptr;   // a body of the host's model
 };
 
 class GSROOT_API Element {
 public:
-    Int32 GetMeshBodyCount () const { return Int32 (element == nullptr ? 0 : element->bodies.size ()); }
+    Int32 GetMeshBodyCount () const;
     void  GetMeshBody (Int32 index, MeshBody* body) const;
 
 private:
     friend class Model;
     std::shared_ptr<const Modeler::Model3D> model;
-    const Modeler::Model3D::Element*        element = nullptr;
+    const void*                             element = nullptr;   // an element of the host's model
 };
 
 class GSROOT_API Model {
 public:
-    Int32 GetElementCount () const { return Int32 (content == nullptr ? 0 : content->elements.size ()); }
+    Int32 GetElementCount () const;
     void  GetElement (Int32 index, Element* element) const;
 
-    // Set by the host when it has prepared this model for reading (HostPrepareModel).
-    void MarkPrepared () { prepared = true; }
-    bool IsPrepared () const { return prepared; }
-
 private:
-    friend GSROOT_API GSErrCode Fill (Model& model, const Modeler::Model3D& source);
+    friend struct ModelHostAccess;
     std::shared_ptr<const Modeler::Model3D> content;
-    bool                                    prepared = false;
+    bool                                    prepared = false;   // by the host (HostPrepareModel)
 };
-
-// Copies the host's model into 'model'.
-GSROOT_API GSErrCode Fill (Model& model, const Modeler::Model3D& source);
-
-// Whether EXPGetModel reads only models that the host has prepared (hosts whose API has
-// HostPrepareModel). Set by the host.
-GSROOT_API void SetPreparationRequired (bool required);
 
 }   // namespace ModelerAPI
 

@@ -3,8 +3,6 @@
 
 #include "Definitions.hpp"
 
-#include <cstdarg>
-#include <string>
 
 // Copies a zero-terminated text; the caller's buffer must hold it.
 GSROOT_API Int32 CHCopyC (const char* source, char* destination);
@@ -18,10 +16,3 @@ GSROOT_API void  BMKillPtr (GSPtr* block);
 // Debug output, formatted like printf. Each call is one debug line for whoever listens
 // (the host installs the listener).
 GSROOT_API void  DBPrintf (const char* format, ...) __attribute__ ((format (printf, 1, 2)));
-
-namespace GS {
-// printf-style formatting of a variadic call's arguments.
-GSROOT_API std::string VFormat (const char* format, std::va_list arguments);
-using DebugListener = void (*) (const char* text);
-GSROOT_API void SetDebugListener (DebugListener listener);
-}

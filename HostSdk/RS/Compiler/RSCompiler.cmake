@@ -15,6 +15,7 @@ set (VIREL_RS_COMPILER_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 add_library (RSCompilerCore STATIC
     ${VIREL_RS_COMPILER_DIR}/ResourceSource.cpp
+    ${VIREL_RS_COMPILER_DIR}/SourceTokens.cpp
     ${VIREL_RS_COMPILER_DIR}/ImageConversion.cpp
     ${VIREL_RS_COMPILER_DIR}/ResourceImageWriter.cpp)
 target_include_directories (RSCompilerCore PUBLIC

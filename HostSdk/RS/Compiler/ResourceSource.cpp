@@ -2,6 +2,7 @@
 
 #include "ImageConversion.hpp"
 #include "ResourceFormat.hpp"
+#include "SourceTokens.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -17,10 +18,7 @@ namespace RS {
 
 namespace {
 
-struct Token {
-    bool        quoted = false;
-    std::string text;
-};
+using Token = SourceToken;
 
 enum class Block { None, Strings, Dialog, Icon, IconGroup };
 
@@ -64,59 +62,11 @@ private:
 
     std::vector<Token> Tokenize (std::string_view line) const
     {
-        if (!IsValidUtf8 (line))
-            Fail ("the line is not valid UTF-8 text");
-        if (line.find ('\0') != std::string_view::npos)
-            Fail ("the line holds a zero character");
-        std::vector<Token> tokens;
-        std::size_t        i = 0;
-        while (i < line.size ()) {
-            char c = line[i];
-            if (c == ' ' || c == '\t') {
-                ++i;
-            } else if (c == '#') {
-                break;
-            } else if (c == '"') {
-                Token token { true, {} };
-                ++i;
-                bool closed = false;
-                while (i < line.size ()) {
-                    char d = line[i++];
-                    if (d == '"') {
-                        closed = true;
-                        break;
-                    }
-                    if (d != '\\') {
-                        token.text += d;
-                        continue;
-                    }
-                    if (i == line.size ())
-                        break;
-                    char e = line[i++];
-                    switch (e) {
-                        case '"':  token.text += '"'; break;
-                        case '\\': token.text += '\\'; break;
-                        case 'n':  token.text += '\n'; break;
-                        case 't':  token.text += '\t'; break;
-                        default:   Fail (std::string ("unknown escape \\") + e + " in a quoted text");
-                    }
-                }
-                if (!closed)
-                    Fail ("the quoted text is not closed with '\"'");
-                if (i < line.size () && line[i] != ' ' && line[i] != '\t' && line[i] != '#')
-                    Fail ("a quoted text must be followed by a space");
-                tokens.push_back (std::move (token));
-            } else {
-                std::size_t end = line.find_first_of (" \t\"#", i);
-                if (end == std::string_view::npos)
-                    end = line.size ();
-                if (end < line.size () && line[end] == '"')
-                    Fail ("a quoted text must follow a space");
-                tokens.push_back ({ false, std::string (line.substr (i, end - i)) });
-                i = end;
-            }
+        try {
+            return TokenizeSourceLine (line);
+        } catch (const SourceTokenError& error) {
+            Fail (error.what ());
         }
-        return tokens;
     }
 
     void Arguments (const std::vector<Token>& tokens, std::size_t count, const char* usage) const

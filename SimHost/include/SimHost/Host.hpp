@@ -138,7 +138,6 @@ private:
     ModuleEntryRecord          entryRecord {};
     Int32                      apiMajor = 0;
     std::vector<unsigned char> table;
-    bool                       initialised = false;
     std::optional<API_ModulID> moduleId;
 
     std::thread::id                    uiThread;

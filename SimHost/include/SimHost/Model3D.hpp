@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Guid.hpp"
-#include "ModelerAPI.hpp"
+#include "ModelerHost.hpp"
 
 #include <memory>
 #include <optional>

@@ -10,8 +10,6 @@ namespace {
 const UInt8* Bytes (const API_Element* record) { return reinterpret_cast<const UInt8*> (record); }
 UInt8*       Bytes (API_Element* record) { return reinterpret_cast<UInt8*> (record); }
 
-constexpr UInt8 ChangeField = 0xFF;
-
 // The records a command changed, before and after, in GUID order.
 std::vector<RecordChange> Changes (const std::map<GS::Guid, API_Element>& before, const std::map<GS::Guid, API_Element>& after)
 {
@@ -92,7 +90,7 @@ GSErrCode HostChangeElement (Host& host, API_Element* element, const API_Element
         return APIERR_BADID;
     // the host reads the mask per field: a field whose first byte is marked is taken whole
     for (const API_ElementField& field : API_ElementChangeFields)
-        if (Bytes (mask)[field.offset] == ChangeField)
+        if (Bytes (mask)[field.offset] == API_ChangeFieldMark)
             std::memcpy (Bytes (stored) + field.offset, Bytes (element) + field.offset, field.bytes);
     return NoError;
 }

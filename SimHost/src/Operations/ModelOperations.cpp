@@ -1,6 +1,8 @@
 // The 3D model: sights, attribute readers, model preparation and face kinds.
 #include "../HostOperations.hpp"
 
+#include "ModelerHost.hpp"
+
 namespace SimHost::Operations {
 
 GSErrCode HostGetSight (Host& host, Modeler::Sight** sight)
@@ -26,7 +28,7 @@ GSErrCode HostPrepareModel (Host&, ModelerAPI::Model* model)
 {
     if (model == nullptr)
         return APIERR_BADPARS;
-    model->MarkPrepared ();
+    ModelerAPI::MarkPrepared (*model);
     return NoError;
 }
 

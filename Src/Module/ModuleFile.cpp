@@ -1,13 +1,13 @@
-#include "ModuleFile.hpp"
+#include "Module/ModuleFile.hpp"
 
-#include "BrowserPalette.hpp"
+#include "HostApi/HostApi.hpp"
+
 #include "CH.hpp"
-#include "HostApi.hpp"
 
 #include <dlfcn.h>
-#include <unistd.h>
 
-#include <string>
+#include <filesystem>
+#include <system_error>
 
 namespace ModuleFile {
 
@@ -24,19 +24,13 @@ std::string AbsolutePath (const char* reported)
     std::string path = reported == nullptr ? "" : reported;
     if (path.empty () || path.front () == '/')
         return path;
-    std::string directory;
-    for (USize size = 256;; size *= 2) {
-        directory.resize (size);
-        if (getcwd (directory.data (), size) != nullptr) {
-            directory.resize (std::char_traits<char>::length (directory.c_str ()));
-            break;
-        }
-        if (size > (1u << 20))
-            return path;
-    }
+    std::error_code error;
+    const std::filesystem::path directory = std::filesystem::current_path (error);
+    if (error)
+        return path;
     if (path.rfind ("./", 0) == 0)
         path.erase (0, 2);
-    return directory == "/" ? "/" + path : directory + "/" + path;
+    return (directory / path).string ();
 }
 
 }   // namespace
@@ -61,7 +55,6 @@ void Unload ()
         DBPrintf ("Abnormal add-on termination (\"%s\")\n", modulePath.c_str ());
         HostApi::SetContext (nullptr);
     }
-    BrowserPalette::ReleaseInstance ();
 }
 
 const std::string& Path () { return modulePath; }
@@ -70,17 +63,9 @@ GSResModule        ResourceModule () { return resourceModule; }
 }   // namespace ModuleFile
 
 // The library's load step runs as this file's last static initialiser, after the state above
-// exists; the unload step runs before any static of the add-on is destroyed.
+// exists.
 namespace {
 struct LoadStep {
     LoadStep () { ModuleFile::Load (); }
 } loadStep;
-}
-
-__attribute__ ((destructor)) static void UnloadModule ()
-{
-    try {
-        ModuleFile::Unload ();
-    } catch (...) {
-    }
 }

@@ -1,8 +1,8 @@
-#include "PaletteControl.hpp"
+#include "Main/PaletteControl.hpp"
 
-#include "BrowserPalette.hpp"
-#include "HostBoundary.hpp"
-#include "PageEvents.hpp"
+#include "HostApi/HostBoundary.hpp"
+#include "Main/PaletteParts.hpp"
+#include "Palette/BrowserPalette.hpp"
 
 namespace {
 
@@ -14,11 +14,16 @@ enum PaletteMessage : Int32 {
     AskVisible = 7,
 };
 
-constexpr Int32 DestroyPaletteEvent = 64;
+}   // namespace
+
+void OpenPalette ()
+{
+    if (!BrowserPalette::HasInstance ())
+        BrowserPalette::CreateInstance (AddOnPaletteHooks ());
+    BrowserPalette::GetInstance ().ShowPalette ();
+}
 
 bool PaletteVisible () { return BrowserPalette::HasInstance () && BrowserPalette::GetInstance ().IsVisible (); }
-
-}   // namespace
 
 GSErrCode PaletteControlHandler (Int32, Int32 message, bool* result)
 {
@@ -37,9 +42,7 @@ GSErrCode PaletteControlHandler (Int32, Int32 message, bool* result)
                     BrowserPalette::GetInstance ().ShowPalette ();
                 break;
             case OpenAndShow:
-                if (!BrowserPalette::HasInstance ())
-                    BrowserPalette::CreateInstance ();
-                BrowserPalette::GetInstance ().ShowPalette ();
+                OpenPalette ();
                 break;
             case AskVisible:
                 if (result != nullptr)
@@ -48,15 +51,5 @@ GSErrCode PaletteControlHandler (Int32, Int32 message, bool* result)
             default:
                 break;
         }
-    });
-}
-
-GSErrCode PaletteEventHandler (Int32 eventCode)
-{
-    return CallFromHost ([&] {
-        if (eventCode != DestroyPaletteEvent || !BrowserPalette::HasInstance ())
-            return;
-        RunPageEvent ("VirelEvents.onDestroy();");
-        BrowserPalette::ReleaseInstance ();
     });
 }

@@ -7,11 +7,11 @@
 
 namespace ModuleFile {
 
-// [library load] Keeps the module handle and the absolute path of the module file, and
+// [library load, from this file's own static initialiser] Keeps the module handle and the absolute path of the module file, and
 // opens the module's resources.
 void Load ();
-// [library unload] Closes the resources, writes the abnormal-termination line when the host
-// never released the module, then releases the palette.
+// [library unload] Closes the resources, and writes the abnormal-termination line when the
+// host never released the module.
 void Unload ();
 
 const std::string& Path ();

@@ -1,11 +1,11 @@
-#include "ScriptObject.hpp"
+#include "Main/ScriptObject.hpp"
 
-#include "BrowserPalette.hpp"
-#include "CatalogueScriptFunctions.hpp"
-#include "PaintingScriptFunctions.hpp"
-#include "PaletteScriptFunctions.hpp"
+#include "Catalogue/CatalogueScriptFunctions.hpp"
+#include "Painting/PaintElement.hpp"
+#include "Painting/PaintingScriptFunctions.hpp"
+#include "Palette/BrowserPalette.hpp"
+#include "Palette/PaletteScriptFunctions.hpp"
 
-#include <functional>
 #include <utility>
 
 namespace {
@@ -25,7 +25,7 @@ void RegisterScriptObject (BrowserPalette& palette)
         { "hide", &HidePaletteFunction },
         { "getMaterials", &GetMaterialsFunction },
         { "resize", [owner] (ScriptArgument argument) { return ResizePaletteFunction (*owner, std::move (argument)); } },
-        { "paintElement", &PaintElementFunction },
+        { "paintElement", &PaintElement },
         { "beginPaint", &BeginPaintFunction },
         { "endPaint", &EndPaintFunction },
         { "deleteMaterial", &DeleteMaterialFunction },

@@ -1,4 +1,4 @@
-#include "ScriptCalls.hpp"
+#include "PageBridge/ScriptCalls.hpp"
 
 GS::Ref<JS::Value, GS::Counter> CastArgument (const ScriptArgument& argument) { return GS::DynamicCast<JS::Value> (argument); }
 

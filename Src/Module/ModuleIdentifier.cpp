@@ -1,10 +1,7 @@
-#include "ModuleIdentifier.hpp"
+#include "Module/ModuleIdentifier.hpp"
 
-#include "ModuleFile.hpp"
-
-namespace {
-constexpr Int32 ModuleIdentifierResource = 32500;
-}
+#include "Module/ModuleFile.hpp"
+#include "Module/ModuleResources.hpp"
 
 API_ModulID OwnModuleIdentifier ()
 {

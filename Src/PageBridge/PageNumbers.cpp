@@ -1,4 +1,4 @@
-#include "PageNumbers.hpp"
+#include "PageBridge/PageNumbers.hpp"
 
 #include <cmath>
 #include <limits>
