@@ -87,7 +87,7 @@ protected:
 
     std::string GetMaterials ()
     {
-        const std::vector<std::string> lines = Run (R"({"do":"call","fn":"getMaterials"})");
+        const std::vector<std::string> lines = Run (CallStep ("getMaterials"));
         EXPECT_EQ (lines.size (), 1u);
         return lines.empty () ? "" : nlohmann::json::parse (lines.back ())["result"].get<std::string> ();
     }
@@ -153,14 +153,14 @@ TEST_P (NotificationTest, TheAddOnsOwnChangesSendNoEventWhateverTheHostNotifies)
     const std::shared_ptr<std::vector<Heard>> heard = RegisterRecorder ();
     const std::string entries =
         R"([{"name":"Sea","color":{"red":10,"green":20,"blue":200},"path":"Surfaces/Virel/Blues","product":{"ambient":1,"diffuse":2,"shine":3,"specular":4}}])";
-    const std::vector<std::string> created = Run (nlohmann::json { { "do", "call" }, { "fn", "createMaterials" }, { "arg", entries } }.dump ());
+    const std::vector<std::string> created = Run (CallStep ("createMaterials", entries));
     EXPECT_EQ (Events (created), std::vector<std::string> {});
     ASSERT_EQ (Only (created, "result").size (), 1u);
     EXPECT_FALSE (heard->empty ());
     EXPECT_TRUE (std::all_of (heard->begin (), heard->end (), [] (const Heard& entry) { return entry.which == 2; }));
 
     heard->clear ();
-    const std::vector<std::string> deleted = Run (nlohmann::json { { "do", "call" }, { "fn", "deleteMaterial" }, { "arg", Harbour } }.dump ());
+    const std::vector<std::string> deleted = Run (CallStep ("deleteMaterial", Harbour));
     EXPECT_EQ (Events (deleted), std::vector<std::string> {});
     ASSERT_EQ (Only (deleted, "result").size (), 1u);
     EXPECT_EQ (*heard, (std::vector<Heard> { { 3, { Harbour } } }));
@@ -173,11 +173,11 @@ TEST_P (NotificationTest, AutoNotifyOffKeepsTheHostQuietAboutItsChanges)
 {
     const std::shared_ptr<std::vector<Heard>> heard = RegisterRecorder ();
     Run (R"({"do":"autoNotify","on":false})");
-    Run (nlohmann::json { { "do", "call" }, { "fn", "deleteMaterial" }, { "arg", Harbour } }.dump ());
+    Run (CallStep ("deleteMaterial", Harbour));
     EXPECT_EQ (*heard, std::vector<Heard> {});
 
     Run (R"({"do":"autoNotify","on":true})");
-    Run (nlohmann::json { { "do", "call" }, { "fn", "deleteMaterial" }, { "arg", Ink } }.dump ());
+    Run (CallStep ("deleteMaterial", Ink));
     EXPECT_EQ (*heard, (std::vector<Heard> { { 3, { Ink } } }));
 }
 
@@ -278,7 +278,7 @@ TEST_P (NotificationSlotTest, AProjectWithoutTheFoldersGetsNoneFromANotification
     EXPECT_EQ (Run (R"({"do":"folders"})"), before);
 }
 
-TEST_P (NotificationSlotTest, MalformedNotificationStepsAreRefused)
+TEST (NotificationSteps, MalformedOnesAreRefused)
 {
     const char* malformed[] = {
         R"({"do":"notify","which":0,"guids":[]})",

@@ -43,16 +43,12 @@ TEST_P (PageBridgeTest, ThePageLiesBesideTheAddOnWhereverItIs)
         std::filesystem::create_directories (folder);
         const std::filesystem::path copy = folder / "VirelPalette.apx";
         std::filesystem::copy_file (AddOnPath (Api ()), copy, std::filesystem::copy_options::overwrite_existing);
-        {
-            RestartHost ();
-            SimHost::Host& fresh = *host;
-            fresh.SetAddOnFile (copy.string ());
-            SimHost::RunScenario (fresh, SimHost::ParseScenarioText (R"({"do":"load"}
-{"do":"menu","list":32500,"item":1})"));
-            const std::vector<std::string> urls = Only (fresh.GetTranscript ().Texts (), "openUrl");
-            EXPECT_EQ (urls, std::vector<std::string> { nlohmann::json ({ { "openUrl", "file://" + folder.string () + "/web/index.html" } }).dump () });
-            fresh.Unload ();
-        }
+        Restart ();
+        host->SetAddOnFile (copy.string ());
+        const std::vector<std::string> urls = Only (Run (R"({"do":"load"}
+{"do":"menu","list":32500,"item":1}
+{"do":"unload"})"), "openUrl");
+        EXPECT_EQ (urls, std::vector<std::string> { nlohmann::json ({ { "openUrl", "file://" + folder.string () + "/web/index.html" } }).dump () });
     }
     std::filesystem::remove_all (base);
 }
@@ -83,13 +79,10 @@ TEST_P (PageBridgeTest, ResizeReadsNumbersAsThePageMeansThem)
     };
     for (const SizeCase& test : cases) {
         SCOPED_TRACE (test.argument);
-        RestartHost ();
-        SimHost::Host& fresh = *host;
-        SimHost::RunScenario (fresh, SimHost::ParseScenarioText (R"({"do":"load"}
-{"do":"menu","list":32500,"item":1})"));
-        fresh.Call ("resize", SimHost::ArgumentKind::String, test.argument);
-        EXPECT_EQ (fresh.GetTranscript ().Texts ().back (), R"({"result":null})");
-        const nlohmann::json palette = fresh.PaletteQuery ()["palette"];
+        Restart (R"({"do":"load"}
+{"do":"menu","list":32500,"item":1})");
+        EXPECT_EQ (Call ("resize", "arg", test.argument), std::vector<std::string> { R"({"result":null})" });
+        const nlohmann::json palette = Palette ();
         EXPECT_EQ (palette["width"], test.width);
         EXPECT_EQ (palette["height"], test.height);
     }
@@ -137,16 +130,10 @@ TEST_P (PageBridgeTest, FunctionsThatReadNoArgumentIgnoreIt)
         SCOPED_TRACE (function);
         std::vector<std::vector<std::string>> outcomes;
         for (const char* argumentKey : { "", "arg", "argKind" }) {
-            RestartHost ();
-            SimHost::Host& fresh = *host;
-            SimHost::RunScenario (fresh, SimHost::ParseScenarioText (R"({"do":"load"}
-{"do":"menu","list":32500,"item":1})"));
-            const std::size_t before = fresh.GetTranscript ().Lines ().size ();
+            Restart (R"({"do":"load"}
+{"do":"menu","list":32500,"item":1})");
             const std::string key = argumentKey;
-            fresh.Call (function, key == "" ? SimHost::ArgumentKind::None : key == "arg" ? SimHost::ArgumentKind::String : SimHost::ArgumentKind::Object,
-                        "{\"width\": 1}");
-            const std::vector<std::string> all = fresh.GetTranscript ().Texts ();
-            outcomes.emplace_back (all.begin () + std::ptrdiff_t (before), all.end ());
+            outcomes.push_back (Call (function, key, key == "argKind" ? "object" : "{\"width\": 1}"));
         }
         EXPECT_EQ (outcomes[0], outcomes[1]);
         EXPECT_EQ (outcomes[0], outcomes[2]);

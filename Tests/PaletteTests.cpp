@@ -97,18 +97,9 @@ TEST_P (PaletteMessageTest, EachMessageWithAndWithoutAPalette)
     };
     for (const MessageCase& test : cases) {
         SCOPED_TRACE (test.name);
-        RestartHost ();
-        SimHost::Host& fresh = *host;
-        SimHost::RunScenario (fresh, SimHost::ParseScenarioText (R"({"do":"load"})" "\n" + test.before));
-        const std::size_t before = fresh.GetTranscript ().Lines ().size ();
-        SimHost::RunScenario (fresh, SimHost::ParseScenarioText (Message (test.message)));
-        std::vector<std::string> added;
-        const std::vector<std::string> all = fresh.GetTranscript ().Texts ();
-        for (std::size_t i = before; i < all.size (); ++i)
-            if (all[i].rfind ("{\"openUrl\"", 0) != 0 && all[i].rfind ("{\"scriptObject\"", 0) != 0)
-                added.push_back (all[i]);
-        EXPECT_EQ (added, test.lines);
-        const nlohmann::json palette = fresh.PaletteQuery ()["palette"];
+        Restart (R"({"do":"load"})" "\n" + test.before);
+        EXPECT_EQ (PageAndCallLines (Message (test.message)), test.lines);
+        const nlohmann::json palette = Palette ();
         EXPECT_EQ (palette["exists"], test.existsAfter);
         if (test.existsAfter) {
             EXPECT_EQ (palette["visible"], test.visibleAfter);
@@ -140,10 +131,10 @@ TEST_P (PaletteTest, ClosingTheWindowHidesAndKeepsThePalette)
 {
     Run (Menu ());
     const DG::Palette* palette = host->HeldPalette ();
-    host->CallsQuery ();
+    Calls ();
     EXPECT_EQ (Run (R"({"do":"closePalette"})"), (std::vector<std::string> { NotPainting, Hidden, R"({"accepted":true})" }));
-    EXPECT_EQ (host->CallsQuery ()["calls"],
-               nlohmann::json::parse (R"(["HostClearNotifyHandler","HostSetToolboxMode","HostGetToolboxMode","HostCancelInput"])"));
+    // the close request's own order: the handler cleared and the toolbox reset before hiding
+    EXPECT_EQ (Calls (), (std::vector<std::string> { "HostClearNotifyHandler", "HostSetToolboxMode", "HostGetToolboxMode", "HostCancelInput" }));
     EXPECT_EQ (Palette ()["visible"], false);
     EXPECT_EQ (host->HeldPalette (), palette);
     EXPECT_EQ (Run (R"({"do":"closePalette"})"), std::vector<std::string> {});   // nothing visible to close
@@ -169,10 +160,8 @@ TEST_P (PaletteTest, TheBrowserFollowsAResizeAndTheResourceSizeIsNotKept)
     };
     for (const ResizeCase& test : cases) {
         SCOPED_TRACE (test.name);
-        RestartHost ();
-        SimHost::Host& fresh = *host;
-        SimHost::RunScenario (fresh, SimHost::ParseScenarioText (R"({"do":"load"})" "\n" + Menu () + "\n" + test.drags));
-        const nlohmann::json palette = fresh.PaletteQuery ()["palette"];
+        Restart (R"({"do":"load"})" "\n" + Menu () + "\n" + test.drags);
+        const nlohmann::json palette = Palette ();
         EXPECT_EQ (palette["width"], test.width);
         EXPECT_EQ (palette["height"], test.height);
         EXPECT_EQ (palette["browser"], nlohmann::json::array ({ test.width, test.height }));

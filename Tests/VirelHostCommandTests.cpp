@@ -34,13 +34,14 @@ CommandOutcome RunHost (const std::string& scenario, const std::string& addOn)
 }
 
 class VirelHostCommandTest : public HostTest {};
+class VirelHostOnlyCommandTest : public HostOnlyTest {};
 
 struct MalformedCase {
     const char* scenario;
     const char* message;   // part of the message on standard error
 };
 
-TEST_P (VirelHostCommandTest, AMalformedScenarioIsRefusedBeforeAnythingRuns)
+TEST_F (VirelHostOnlyCommandTest, AMalformedScenarioIsRefusedBeforeAnythingRuns)
 {
     const MalformedCase cases[] = {
         { "{\"do\":\"load\"}\nnot json\n", "line 2" },
@@ -52,7 +53,7 @@ TEST_P (VirelHostCommandTest, AMalformedScenarioIsRefusedBeforeAnythingRuns)
     };
     for (const MalformedCase& test : cases) {
         SCOPED_TRACE (test.scenario);
-        const CommandOutcome outcome = RunHost (test.scenario, AddOnPath (Api ()));
+        const CommandOutcome outcome = RunHost (test.scenario, AddOnPath (28));
         EXPECT_EQ (outcome.status, 2);
         EXPECT_EQ (outcome.output.find ("entryRecord"), std::string::npos);   // nothing ran
         EXPECT_NE (outcome.output.find (test.message), std::string::npos) << outcome.output;
@@ -79,7 +80,7 @@ TEST_P (VirelHostCommandTest, ACompleteRunExitsWithZeroAndTheSameTranscriptEachT
     EXPECT_NE (first.output.find ("{\"result\":"), std::string::npos);
 }
 
-TEST_P (VirelHostCommandTest, AnAddOnThatCrashesTheHostEndsWithTheCrashLine)
+TEST_F (VirelHostOnlyCommandTest, AnAddOnThatCrashesTheHostEndsWithTheCrashLine)
 {
     const CommandOutcome outcome = RunHost ("{\"do\":\"load\"}\n{\"do\":\"palette\"}\n", std::string (VIREL_BUILD_DIR) + "/Tests/CrashingAddOn.apx");
     EXPECT_EQ (outcome.status, 3);

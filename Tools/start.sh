@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 Tools/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" >/dev/null
+cmake --preset default >/dev/null
+cmake --build --preset default -j"$(nproc)" >/dev/null
 echo "== build/virel-host run Examples/palette-life.scenario (add-on: build/api28/VirelPalette.apx)"
 build/virel-host run Examples/palette-life.scenario

@@ -4,16 +4,17 @@ namespace VirelTests {
 
 std::string AddOnPath (int api) { return std::string (VIREL_BUILD_DIR) + "/api" + std::to_string (api) + "/VirelPalette.apx"; }
 
-HostTest::HostTest () { RestartHost (); }
+HostSession::HostSession (std::string addOnFile) : addOnFile (std::move (addOnFile)) { Restart (); }
 
-void HostTest::RestartHost ()
+std::vector<std::string> HostSession::Restart (const std::string& steps)
 {
     host.reset ();
     host = std::make_unique<SimHost::Host> ();
-    host->SetAddOnFile (AddOnPath (GetParam ()));
+    host->SetAddOnFile (addOnFile);
+    return steps.empty () ? std::vector<std::string> {} : Run (steps);
 }
 
-std::vector<std::string> HostTest::Run (const std::string& steps)
+std::vector<std::string> HostSession::Run (const std::string& steps)
 {
     const std::size_t before = host->GetTranscript ().Lines ().size ();
     SimHost::RunScenario (*host, SimHost::ParseScenarioText (steps));
@@ -21,7 +22,7 @@ std::vector<std::string> HostTest::Run (const std::string& steps)
     return std::vector<std::string> (all.begin () + std::ptrdiff_t (before), all.end ());
 }
 
-std::vector<nlohmann::json> HostTest::RunLines (const std::string& steps)
+std::vector<nlohmann::json> HostSession::RunLines (const std::string& steps)
 {
     std::vector<nlohmann::json> lines;
     for (const std::string& text : Run (steps))
@@ -29,13 +30,30 @@ std::vector<nlohmann::json> HostTest::RunLines (const std::string& steps)
     return lines;
 }
 
-std::vector<std::string> HostTest::Transcript () const { return host->GetTranscript ().Texts (); }
+std::vector<std::string> HostSession::Transcript () const { return host->GetTranscript ().Texts (); }
 
-void HostTest::LoadAndOpenPalette ()
+void HostSession::LoadAndOpenPalette ()
 {
     Run (R"({"do":"load"}
 {"do":"menu","list":32500,"item":1})");
     ASSERT_NE (host->HeldPalette (), nullptr);
+}
+
+std::vector<std::string> HostSession::Calls () { return host->CallsQuery ()["calls"].get<std::vector<std::string>> (); }
+
+std::map<std::string, int> HostSession::CallCounts ()
+{
+    std::map<std::string, int> counts;
+    for (const std::string& operation : Calls ())
+        ++counts[operation];
+    return counts;
+}
+
+int HostSession::CallCount (const std::string& operation)
+{
+    const std::map<std::string, int> counts = CallCounts ();
+    const auto found = counts.find (operation);
+    return found == counts.end () ? 0 : found->second;
 }
 
 namespace {
@@ -46,6 +64,22 @@ std::string PageLine (const std::string& script) { return "{\"page\":" + Quoted 
 std::string ReturnedLine (const std::string& code) { return "{\"returned\":" + Quoted (code) + "}"; }
 std::string ResultLine (const std::string& text) { return "{\"result\":" + Quoted (text) + "}"; }
 std::string ExceptionLine (const std::string& message) { return "{\"exception\":" + Quoted (message) + "}"; }
+std::string ReportLine (const std::string& text) { return "{\"report\":" + Quoted (text) + "}"; }
+
+std::string CallStep (const std::string& function, const std::optional<std::string>& argument)
+{
+    nlohmann::ordered_json step = { { "do", "call" }, { "fn", function } };
+    if (argument.has_value ())
+        step["arg"] = *argument;
+    return step.dump ();
+}
+
+std::string PaintCall (const PaintRequest& request)
+{
+    return CallStep ("paintElement", R"({"elementId":")" + request.elementId + R"(","elementIndex":)" + request.elementIndex +
+                                         R"(,"materialId":")" + request.materialId + R"(","bodyIndex":)" + request.bodyIndex +
+                                         R"(,"polygonIndex":)" + request.polygonIndex + "}");
+}
 
 std::vector<std::string> Only (const std::vector<std::string>& lines, const std::string& key)
 {

@@ -1,7 +1,5 @@
 #include "CatalogueFixture.hpp"
 
-#include <algorithm>
-
 namespace VirelTests {
 
 std::string CatalogueTest::AddMaterialStep (const nlohmann::json& step)
@@ -45,15 +43,9 @@ PageOutcome CatalogueTest::Outcome (const std::vector<std::string>& lines)
     return outcome;
 }
 
-PageOutcome CatalogueTest::Call (const std::string& function, const std::string& argument)
-{
-    return Outcome (Run (nlohmann::json { { "do", "call" }, { "fn", function }, { "arg", argument } }.dump ()));
-}
+PageOutcome CatalogueTest::Call (const std::string& function, const std::string& argument) { return Outcome (Run (CallStep (function, argument))); }
 
-PageOutcome CatalogueTest::CallWithout (const std::string& function)
-{
-    return Outcome (Run (nlohmann::json { { "do", "call" }, { "fn", function } }.dump ()));
-}
+PageOutcome CatalogueTest::CallWithout (const std::string& function) { return Outcome (Run (CallStep (function))); }
 
 PageOutcome CatalogueTest::CallWithObject (const std::string& function)
 {
@@ -77,7 +69,6 @@ nlohmann::json CatalogueTest::Query (const std::string& name)
 
 nlohmann::json CatalogueTest::Materials () { return Query ("materials"); }
 nlohmann::json CatalogueTest::Folders () { return Query ("folders"); }
-std::vector<std::string> CatalogueTest::Calls () { return Query ("calls").get<std::vector<std::string>> (); }
 
 std::vector<std::string> CatalogueTest::MaterialValues (const char* key)
 {
@@ -85,12 +76,6 @@ std::vector<std::string> CatalogueTest::MaterialValues (const char* key)
     for (const nlohmann::json& material : Materials ())
         values.push_back (material[key].get<std::string> ());
     return values;
-}
-
-int CatalogueTest::CallCount (const std::string& operation)
-{
-    const std::vector<std::string> calls = Calls ();
-    return int (std::count (calls.begin (), calls.end (), operation));
 }
 
 std::string MaterialText (const std::string& id, const std::string& name, int red, int green, int blue,

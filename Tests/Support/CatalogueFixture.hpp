@@ -42,11 +42,8 @@ protected:
     // The host's queries.
     nlohmann::json Materials ();   // the "materials" list
     nlohmann::json Folders ();     // the "folders" list
-    std::vector<std::string> Calls ();
     // One text member of every material the host holds, in the host's order.
     std::vector<std::string> MaterialValues (const char* key);
-    // How often the add-on called a host operation since the last calls query.
-    int CallCount (const std::string& operation);
 
     // Lines added since the last call of this (the page call's reports, page lines, ...).
     std::vector<std::string> lastLines;

@@ -5,9 +5,8 @@
 //   FileIcon512.png, FileIcon256.png  icon group 1: the symbol on a rounded tile; the compiler
 //                                     makes the smaller bitmaps of the group from the 512 image
 //
-// The PNG files are kept beside this file; after a change to the drawing, run
-//   g++ -std=c++20 -O2 -Wall -Wextra Resources/Icons/DrawSwatch.cpp -lpng -o /tmp/draw-swatch
-//   /tmp/draw-swatch Resources/Icons
+// The PNG files are kept in Resources/Icons; after a change to the drawing, run
+//   cmake --build build --target draw-swatch && build/draw-swatch Resources/Icons
 #include <algorithm>
 #include <array>
 #include <cmath>
