@@ -287,16 +287,6 @@ TEST_P (CatalogueCreateTest, AMissingOrForeignArgumentFailsBeforeAnythingIsCreat
     EXPECT_EQ (Materials (), nlohmann::json::array ());
 }
 
-TEST_P (CatalogueCreateTest, AFolderTheHostCannotMakeLeavesTheMaterialAtTheTop)
-{
-    Run (R"({"do":"fail","op":"HostCreateAttributeFolder","code":"0x81060001"})");
-    const PageOutcome outcome = Create ({ Entry ("Homeless", 0, 0, 0, "Surfaces/Virel/New") });
-    EXPECT_EQ (outcome.result, FolderText (Root, {}, {}));
-    const nlohmann::json materials = Materials ();
-    ASSERT_EQ (materials.size (), 1u);
-    EXPECT_EQ (materials[0]["path"], nlohmann::json::array ());
-}
-
 TEST_P (CatalogueCreateTest, ThePageHearsNoEventAboutItsOwnCreation)
 {
     Create ({ Entry ("Quiet", 0, 0, 0, "Surfaces/Virel") });

@@ -7,6 +7,8 @@
 #include "Catalogue/OwnMaterialChanges.hpp"
 #include "PageBridge/PageEvents.hpp"
 
+#include <optional>
+#include <set>
 #include <string>
 
 namespace {
@@ -44,10 +46,14 @@ void CheckMaterialsModified (const API_AttributeEventIds& affected)
     // nobody to tell; or the page call making the change returns the fresh catalogue itself
     if (!HasEventPage () || OwnMaterialChanges::InProgress ())
         return;
+    // the catalogue is walked once per notification, however many attributes it names
+    std::optional<std::set<GS::Guid>> catalogue;
     for (UInt32 i = 0; i < affected.GetSize (); ++i) {
         const GS::Guid& attribute = affected[i].guid;
+        if (!attribute.IsNull () && !catalogue)
+            catalogue = CatalogueMaterialIds ();
         // a material that is gone may be one the page still shows
-        if (IsCatalogueMaterial (attribute) || !MaterialExists (attribute)) {
+        if ((!attribute.IsNull () && catalogue->contains (attribute)) || !MaterialExists (attribute)) {
             NotifyMaterialsModified ();
             return;
         }

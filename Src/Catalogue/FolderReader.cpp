@@ -1,36 +1,49 @@
 #include "Catalogue/FolderReader.hpp"
 
+#include "Catalogue/CatalogueWalk.hpp"
+#include "Catalogue/MaterialRecord.hpp"
 #include "HostApi/HostApi.hpp"
 #include "HostApi/MaterialByGuid.hpp"
-#include "Catalogue/MaterialRecord.hpp"
 
 #include <utility>
+#include <vector>
 
-GS::Array<GS::UniString> CatalogueRootPath () { return { GS::UniString ("Surfaces"), GS::UniString ("Virel") }; }
+namespace {
 
-Folder ReadFolder (const GS::Array<GS::UniString>& path)
+void ReadMaterials (const API_AttributeFolderContent& content, Folder& folder)
 {
-    // Neither result decides anything: a folder the host does not know leaves both lists empty.
-    API_AttributeFolder folder;
-    folder.typeID = API_MaterialID;
-    folder.path = path;
-    HostGetAttributeFolder (&folder);
-    API_AttributeFolderContent content;
-    HostGetAttributeFolderContent (&folder, &content);
-
-    Folder result;
-    result.path = path;
-    result.folders.Reserve (content.subFolders.GetSize ());
-    result.surfaces.Reserve (content.attributeIds.GetSize ());
-    for (const API_AttributeFolder& subfolder : content.subFolders)
-        result.folders.Push (ReadFolder (subfolder.path));
+    folder.surfaces.Reserve (content.attributeIds.GetSize ());
     for (const GS::Guid& id : content.attributeIds) {
         API_Attribute record;
         if (HostGetMaterial (id, record) != NoError) {
             HostWriteReport ("Failed to get attribute", true);
             continue;
         }
-        result.surfaces.Push (SurfaceFromRecord (record));
+        folder.surfaces.Push (SurfaceFromRecord (record));
     }
-    return result;
+}
+
+}   // namespace
+
+Folder ReadCatalogue ()
+{
+    // the folders being read, from the root down; each goes into its parent when it is done
+    std::vector<Folder> open;
+    Folder              root;
+    WalkCatalogue (
+        [&] (const API_AttributeFolder& folder, const API_AttributeFolderContent& content) {
+            Folder& read = open.emplace_back ();
+            read.path = folder.path;
+            read.folders.Reserve (content.subFolders.GetSize ());
+        },
+        [&] (const API_AttributeFolder&, const API_AttributeFolderContent& content) {
+            ReadMaterials (content, open.back ());
+            Folder done = std::move (open.back ());
+            open.pop_back ();
+            if (open.empty ())
+                root = std::move (done);
+            else
+                open.back ().folders.Push (std::move (done));
+        });
+    return root;
 }

@@ -1,36 +1,22 @@
 #include "Catalogue/MaterialCatalogue.hpp"
 
 #include "Catalogue/CatalogueJson.hpp"
+#include "Catalogue/CatalogueWalk.hpp"
 #include "Catalogue/FolderReader.hpp"
-#include "HostApi/HostApi.hpp"
-
-#include <vector>
 
 std::string GetMaterialsJson ()
 {
     // the records are gone before the text is written: the tree is held only once at a time
-    const nlohmann::json catalogue = FolderToJson (ReadFolder (CatalogueRootPath ()));
+    const nlohmann::json catalogue = FolderToJson (ReadCatalogue ());
     return WriteCatalogueText (catalogue);
 }
 
-bool IsCatalogueMaterial (const GS::Guid& material)
+std::set<GS::Guid> CatalogueMaterialIds ()
 {
-    if (material.IsNull ())
-        return false;
-    std::vector<API_AttributeFolder> pending (1);
-    pending.back ().typeID = API_MaterialID;
-    pending.back ().path = CatalogueRootPath ();
-    while (!pending.empty ()) {
-        const API_AttributeFolder folder = std::move (pending.back ());
-        pending.pop_back ();
-        API_AttributeFolderContent content;
-        if (HostGetAttributeFolderContent (&folder, &content) != NoError)
-            continue;
+    std::set<GS::Guid> ids;
+    WalkCatalogue ([&] (const API_AttributeFolder&, const API_AttributeFolderContent& content) {
         for (const GS::Guid& id : content.attributeIds)
-            if (id == material)
-                return true;
-        for (const API_AttributeFolder& subfolder : content.subFolders)
-            pending.push_back (subfolder);
-    }
-    return false;
+            ids.insert (id);
+    }, [] (const API_AttributeFolder&, const API_AttributeFolderContent&) {});
+    return ids;
 }

@@ -3,10 +3,11 @@
 
 #include "Guid.hpp"
 
+#include <set>
 #include <string>
 
 // The catalogue text: compact JSON of the root folder, keys in byte order.
 std::string GetMaterialsJson ();
-// Whether a material is listed by the catalogue (in the root or any folder below it). Walks
-// the folders' content lists only; reads no attribute.
-bool IsCatalogueMaterial (const GS::Guid& material);
+// The materials the catalogue lists (in the root or any folder it reaches), in one walk over
+// the folders' content lists; reads no attribute.
+std::set<GS::Guid> CatalogueMaterialIds ();

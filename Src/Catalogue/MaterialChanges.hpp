@@ -7,8 +7,10 @@
 
 // One material per entry of the JSON text (an array's elements, an object's values in key
 // order, nothing for null, any other value as the one entry), each moved into the folder its
-// "path" names, which is made when missing. A JSON error ends the call at the failing entry;
-// the entries before it keep their materials.
+// "path" names, which is made when missing. A JSON error, a path nesting deeper than the
+// catalogue reaches, or a material the host will not file in its folder (it is deleted again)
+// ends the call with an exception at the failing entry; the entries before it keep their
+// materials.
 std::string CreateMaterials (const std::string& entriesText);
 
 // Deletes the material that the identifier text names, but only one that the catalogue

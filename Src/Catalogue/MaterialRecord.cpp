@@ -1,11 +1,14 @@
 #include "Catalogue/MaterialRecord.hpp"
 
+#include "Catalogue/CatalogueWalk.hpp"
 #include "PageBridge/PageNumbers.hpp"
 #include "Catalogue/SplitString.hpp"
 
 #include "CH.hpp"
 
 #include <cstring>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -57,5 +60,10 @@ MaterialEntry ReadMaterialEntry (nlohmann::json& entry)
     made.record.shine = shine;
     made.record.specular = specular;
     made.folderPath = SplitString (pathText, "/");
+    made.pathText = pathText;
+    // a folder the catalogue could not list would hold a material the page cannot reach
+    if (made.folderPath.GetSize () > CatalogueRootPath ().GetSize () + CatalogueDepthLimit)
+        throw std::invalid_argument ("The folder path nests deeper than " + std::to_string (CatalogueDepthLimit) +
+                                     " levels below Surfaces/Virel.");
     return made;
 }

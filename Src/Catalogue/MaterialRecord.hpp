@@ -13,6 +13,7 @@ Surface SurfaceFromRecord (const API_Attribute& record);
 struct MaterialEntry {
     API_Attribute            record;       // zero but for type, name, colour and reflectances
     GS::Array<GS::UniString> folderPath;   // where the new material goes
+    std::string              pathText;     // the same as the page wrote it
 };
 
 // Reads every member of one entry ("name", "color", "path", "product", in that order)

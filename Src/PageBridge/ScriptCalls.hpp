@@ -3,6 +3,7 @@
 // body and go to the page's script engine.
 #pragma once
 
+#include "Guid.hpp"
 #include "JSObjects.hpp"
 
 #include <nlohmann/json.hpp>
@@ -16,12 +17,16 @@ using ScriptFunction = ScriptResult (ScriptArgument);
 // The argument as a script value: "Bad cast." for an object that is not a value; an empty
 // reference stays empty.
 GS::Ref<JS::Value, GS::Counter> CastArgument (const ScriptArgument& argument);
-// The value's string as 8-bit text; "Null reference." for an empty reference.
+// The value's whole string as 8-bit text; "Null reference." for an empty reference.
 std::string ValueText (const GS::Ref<JS::Value, GS::Counter>& value);
 // Both steps.
 std::string ReadArgumentText (const ScriptArgument& argument);
 
-// Parses page JSON: exceptions on, comments not allowed, nothing after the value.
+// The GUID a page text names, or the null GUID; a text holding a zero character names none.
+GS::Guid GuidFromPageText (const std::string& text);
+
+// Parses page JSON: exceptions on, comments not allowed, nothing after the value (a zero
+// character included).
 nlohmann::json ParsePageJson (const std::string& text);
 
 ScriptResult MakeResult ();                          // no value

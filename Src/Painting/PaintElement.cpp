@@ -18,7 +18,7 @@ bool InThe3DWindow ()
     return window.typeID == API_3DWindowType;
 }
 
-GS::Guid GuidMember (nlohmann::json& request, const char* key) { return GS::Guid (request[key].get<std::string> ().c_str ()); }
+GS::Guid GuidMember (nlohmann::json& request, const char* key) { return GuidFromPageText (request[key].get<std::string> ()); }
 
 }   // namespace
 

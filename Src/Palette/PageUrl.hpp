@@ -3,6 +3,7 @@
 
 #include <string>
 
-// "file://" + the module file's folder with forward slashes + "/web/index.html". Nothing is
-// escaped; a path with no slash at all is taken whole as the folder.
+// "file://" + the module file's folder with forward slashes + "/web/index.html". '%', '#' and
+// '?' are percent-encoded; every other character stands as it is. A path with no slash at
+// all is taken whole as the folder.
 std::string PageUrlFromModulePath (std::string modulePath);
