@@ -89,7 +89,7 @@ TEST_P (FaultTest, AMaterialTheHostWillNotFileIsDeletedAndTheCallSaysSo)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE (test.operation);
-        RestartHost ();
+        Restart ();
         LoadAndOpenPalette ();
         AddMaterial ({ RootPath, "Kept" });
         Run (nlohmann::json { { "do", "fail" }, { "op", test.operation }, { "code", "0x81060001" } }.dump ());
@@ -119,7 +119,7 @@ TEST_P (FaultTest, ThePageUrlEscapesWhatWouldChangeItsMeaning)
     const std::filesystem::path folder = std::filesystem::path (VIREL_BUILD_DIR) / ("url-" + std::to_string (Api ())) / "a#b%20c?d";
     std::filesystem::create_directories (folder);
     std::filesystem::copy_file (AddOnPath (Api ()), folder / "VirelPalette.apx", std::filesystem::copy_options::overwrite_existing);
-    RestartHost ();
+    Restart ();
     host->SetAddOnFile ((folder / "VirelPalette.apx").string ());
     const std::vector<std::string> lines = Only (Run (R"({"do":"load"}
 {"do":"menu","list":32500,"item":1})"), "openUrl");
