@@ -36,8 +36,15 @@ protected:
     void LoadAndOpenPalette ();
     // Ends the host (unloading its add-on) and starts a fresh one, for table-driven cases.
     void RestartHost ();
+    // A contract violation this test causes on purpose; any other one fails the test.
+    void ExpectViolation (const std::string& name) { expectedViolations.push_back (name); }
+    void TearDown () override;
 
     std::unique_ptr<SimHost::Host> host;
+
+private:
+    void FailOnUnexpectedViolations ();
+    std::vector<std::string> expectedViolations;
 };
 
 // Common transcript lines.
