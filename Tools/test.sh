@@ -12,6 +12,11 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs" >/dev/null
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== the host's checks of both add-on builds"
+for api in 28 27; do
+    build/virel-host validate --addon "build/api$api/VirelPalette.apx"
+done
+
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVIREL_SANITIZE=ON -DVIREL_BENCH=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs" >/dev/null
