@@ -219,7 +219,8 @@ TEST_P (PickTest, ASecondPickWhileOneWaitsIsRefusedByTheHost)
     Run (Call ("beginPaint") + "\n" + Call ("beginPaint"));
     // the waiting input runs the second command, whose input the host refuses; then nothing
     // more can arrive and the first ends as cancelled
-    EXPECT_EQ (Run (R"({"do":"eventLoop"})"), (std::vector<std::string> { ReportLine ("Error in APIIo_GetPointID: APIERR_NESTING"),
+    EXPECT_EQ (Run (R"({"do":"eventLoop"})"), (std::vector<std::string> { R"({"violation":"nested-point-input","detail":"Click an element to paint it!"})",
+                                                                         ReportLine ("Error in APIIo_GetPointID: APIERR_NESTING"),
                                                                          NotPainting, Returned, NotPainting, Returned }));
 }
 

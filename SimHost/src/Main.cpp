@@ -6,6 +6,7 @@
 #include "SimHost/Validation.hpp"
 
 #include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -70,7 +71,7 @@ std::string DefaultAddOn ()
 int Usage ()
 {
     std::cerr << "usage: virel-host run [--addon FILE] [--seed N] SCENARIO\n"
-                 "       virel-host validate [--addon FILE] [--seed N] [--only NAME] [--json] [--list]\n";
+                 "       virel-host validate [--addon FILE] [--seed N] [--only NAME] [--json] [--list] [--watchdog SECONDS]\n";
     return ExitUnrunnable;
 }
 
@@ -145,6 +146,8 @@ int Validate (int argc, char** argv)
             }
         } else if (argument == "--only" && i + 1 < argc) {
             options.only = argv[++i];
+        } else if (argument == "--watchdog" && i + 1 < argc) {
+            options.watchdogSeconds = std::atoi (argv[++i]);
         } else if (argument == "--json") {
             options.json = true;
         } else if (argument == "--list") {

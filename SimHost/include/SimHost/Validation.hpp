@@ -37,6 +37,7 @@ struct ValidationOptions {
     std::optional<std::string> only;
     bool                       json = false;
     bool                       list = false;
+    std::optional<int>         watchdogSeconds;          // instead of each check's own
     std::string                program = "virel-host";   // for the replay command
 };
 

@@ -46,7 +46,7 @@ struct Verdict {
     _exit (failure.empty () ? 0 : 1);
 }
 
-Verdict RunInChild (const ValidationCheck& check, const ValidationContext& context)
+Verdict RunInChild (const ValidationCheck& check, const ValidationContext& context, int watchdogSeconds)
 {
     const auto started = std::chrono::steady_clock::now ();
     auto elapsed = [&] { return std::chrono::duration<double> (std::chrono::steady_clock::now () - started).count (); };
@@ -75,7 +75,7 @@ Verdict RunInChild (const ValidationCheck& check, const ValidationContext& conte
         }
         if (waitpid (child, &status, WNOHANG) == child)
             done = true;
-        else if (elapsed () > check.watchdogSeconds) {
+        else if (elapsed () > watchdogSeconds) {
             kill (child, SIGKILL);
             waitpid (child, &status, 0);
             hung = true;
@@ -91,7 +91,7 @@ Verdict RunInChild (const ValidationCheck& check, const ValidationContext& conte
     close (fds[0]);
     Verdict verdict { false, report, elapsed () };
     if (hung)
-        verdict.detail = "hung: still running after " + std::to_string (check.watchdogSeconds) + " s";
+        verdict.detail = "hung: still running after " + std::to_string (watchdogSeconds) + " s";
     else if (WIFSIGNALED (status))
         verdict.detail = std::string ("crashed: SIG") + sigabbrev_np (WTERMSIG (status)) + (report.empty () ? "" : ": " + report);
     else
@@ -117,7 +117,7 @@ int RunValidation (const ValidationOptions& options, std::ostream& out)
     for (const ValidationCheck& check : checks) {
         if (options.only.has_value () && *options.only != check.name)
             continue;
-        const Verdict verdict = RunInChild (check, options.context);
+        const Verdict verdict = RunInChild (check, options.context, options.watchdogSeconds.value_or (check.watchdogSeconds));
         const std::string replay = options.program + " validate --addon " + options.context.addOn + " --seed " +
                                    std::to_string (options.context.seed) + " --only " + check.name;
         (verdict.passed ? passed : failed) += 1;
