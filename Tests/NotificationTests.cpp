@@ -263,7 +263,7 @@ TEST_P (NotificationSlotTest, TheHostDestroysTheHandlerBeforeUnloading)
     const std::vector<std::string> lines = Run (R"({"do":"hostEvent","code":64}
 {"do":"unload"}
 {"do":"memory"})");
-    EXPECT_EQ (Only (lines, "contractViolation"), std::vector<std::string> {});
+    EXPECT_EQ (Only (lines, "violation"), std::vector<std::string> {});
     EXPECT_EQ (lines.back (), start);
     EXPECT_EQ (host->EventHandlers ().OwnedCount (), 0u);
 }

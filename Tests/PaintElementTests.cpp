@@ -326,7 +326,7 @@ TEST_P (PaintTest, TheSightAndTheAttributeReaderAreGivenBack)
     Run (PaintCall ({ Wall, "1", chalk, "1", "1" }) + "\n" + PaintCall ({ Wall, "9", chalk, "1", "1" }));
     EXPECT_EQ (host->Elements ().OpenSights (), 0u);
     EXPECT_EQ (host->Elements ().LiveAttributeReaders (), 0u);
-    EXPECT_EQ (host->Violations (), std::vector<std::string> {});
+    EXPECT_EQ (host->ViolationNames (), std::vector<std::string> {});
 }
 
 TEST_P (PaintTest, PaintingLeavesNoMemoryBehind)

@@ -14,6 +14,11 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j"$jobs" >/dev/null
 ctest --preset default -j"$jobs"
 
+echo "== the host's checks of both add-on builds"
+for api in 28 27; do
+    build/virel-host validate --addon "build/api$api/VirelPalette.apx"
+done
+
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j"$jobs" >/dev/null

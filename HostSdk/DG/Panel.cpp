@@ -110,15 +110,22 @@ Dialog::~Dialog () = default;
 void Dialog::BeginMoveResizeItems () { ++moveResizeDepth; }
 void Dialog::EndMoveResizeItems () { moveResizeDepth = std::max (0, moveResizeDepth - 1); }
 
-void Dialog::Resize (Int16 horizontalChange, Int16 verticalChange, Int16, bool)
+void Dialog::Resize (Int16 horizontalChange, Int16 verticalChange, Int16 fixPoint, bool keepOld)
 {
+    if (windowSystem != nullptr)
+        windowSystem->PanelResizedBy (*this, fixPoint, keepOld);
     UserResize (*this, horizontalChange, verticalChange);
 }
 
 ModelessBase::~ModelessBase () = default;
 void ModelessBase::BeginEventProcessing () { processingEvents = true; }
 void ModelessBase::EndEventProcessing () { processingEvents = false; }
-void ModelessBase::Show (Int16) { visible = true; }
+void ModelessBase::Show (Int16 referenceItem)
+{
+    if (windowSystem != nullptr)
+        windowSystem->PanelShown (*this, referenceItem);
+    visible = true;
+}
 void ModelessBase::Hide () { visible = false; }
 
 Palette::Palette (GSResModule resModule, Int16 resId, GSResModule, const GS::Guid& guid) : ModelessBase (resModule, resId, guid) {}

@@ -39,7 +39,7 @@ GSErrCode EventHandlerStore::Register (Host& host, API_IEventHandler* handler, G
     if (handler == nullptr)
         return APIERR_BADPARS;
     if (std::any_of (owned.begin (), owned.end (), [&] (const auto& kept) { return kept.get () == handler; })) {
-        host.Violation ("HostRegisterEventHandler given a handler the host already owns");
+        host.Violation (Breach::HandlerRegisteredTwice, "HostRegisterEventHandler");
         return APIERR_BADPARS;
     }
     owned.emplace_back (handler);
@@ -53,7 +53,7 @@ GSErrCode EventHandlerStore::Register (Host& host, API_IEventHandler* handler, G
             result = handler->RegisterAt (notifier);
         }
     } catch (...) {
-        host.Violation ("an event handler let an exception out of RegisterAt");
+        host.Violation (Breach::ExceptionEscaped, "an event handler let an exception out of RegisterAt");
     }
     if (result != NoError) {
         std::erase_if (attributeFolderHandlers, [&] (auto* registered) {
@@ -112,7 +112,7 @@ void EventHandlerStore::Notify (Host& host, int which, const std::vector<GS::Gui
                 default: break;
             }
         } catch (...) {
-            host.Violation ("an attribute event handler let an exception out");
+            host.Violation (Breach::ExceptionEscaped, "an attribute event handler let an exception out");
         }
     }
 }

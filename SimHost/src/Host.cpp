@@ -104,6 +104,9 @@ void Host::Open (const std::string& path)
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute (path, error);
     addOnPath = error ? path : absolute.lexically_normal ().string ();
+    blocksBeforeLoad = GS::MemoryManager::AllocatedBlocks ();
+    released = false;
+    unloaded = false;
     library = dlopen (addOnPath.c_str (), RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr)
         throw HostError (std::string ("cannot load the add-on: ") + dlerror ());
@@ -161,7 +164,7 @@ GSErrCode Host::CallEntry (EntryFunction entry)
     switch (entry) {
         case EntryFunction::DescribeModule: {
             API_EnvirParams* envir = new API_EnvirParams ();
-            result = entryRecord.describeModule (envir);
+            result = Guarded ("DescribeModule", GSErrCode (APIERR_GENERAL), [&] { return entryRecord.describeModule (envir); });
             transcript.Add ({ { "entry", "DescribeModule" }, { "returned", CodeText (result) } });
             if (!envir->addOnName.IsEmpty () || !envir->addOnDescription.IsEmpty ())
                 transcript.Add ({ { "described",
@@ -170,12 +173,18 @@ GSErrCode Host::CallEntry (EntryFunction entry)
             delete envir;
             return result;
         }
-        case EntryFunction::RegisterModuleInterface: result = entryRecord.registerModuleInterface (nullptr); break;
+        case EntryFunction::RegisterModuleInterface:
+            result = Guarded ("RegisterModuleInterface", GSErrCode (APIERR_GENERAL), [&] { return entryRecord.registerModuleInterface (nullptr); });
+            break;
         case EntryFunction::InitializeModule:
-            result = entryRecord.initializeModule (ContextPointer ());
+            released = false;
+            initialised = true;
+            result = Guarded ("InitializeModule", GSErrCode (APIERR_GENERAL), [&] { return entryRecord.initializeModule (ContextPointer ()); });
             break;
         case EntryFunction::ReleaseModule:
-            result = entryRecord.releaseModule ();
+            result = Guarded ("ReleaseModule", GSErrCode (APIERR_GENERAL), [&] { return entryRecord.releaseModule (); });
+            initialised = false;
+            released = true;
             break;
     }
     transcript.Add ({ { "entry", EntryFunctionName (entry) }, { "returned", CodeText (result) } });
@@ -202,13 +211,20 @@ void Host::Unload (bool release)
     // what the host owns of the add-on's making goes first: its code lives in the add-on
     eventHandlers->DestroyAll ();
     deferred.clear ();
-    // the add-on's unload steps run inside dlclose and may still call the host
+    // the add-on's unload steps run inside dlclose and may still call the host, its context
+    // already cleared
+    unloading = true;
     dlclose (library);
+    unloading = false;
     library = nullptr;
+    unloaded = true;
     if (void* still = dlopen (addOnPath.c_str (), RTLD_NOW | RTLD_NOLOAD)) {
         dlclose (still);
-        Violation ("the add-on stayed loaded after it was unloaded");
+        Violation (Breach::StayedLoaded, addOnPath);
     }
+    const USize blocks = GS::MemoryManager::AllocatedBlocks ();
+    if (blocks > blocksBeforeLoad)
+        Violation (Breach::BlockLeakedAtUnload, std::to_string (blocks - blocksBeforeLoad) + " blocks more than before the add-on was loaded");
     windowSystem->Forget ();
     registrations = AddOnRegistrations ();
     table.clear ();
@@ -225,7 +241,7 @@ void Host::Menu (Int32 list, Int32 item)
     std::memset (&params, 0, sizeof params);
     params.menuResId = Int16 (list);
     params.itemIndex = item;
-    Returned (handler->second (&params));
+    Returned (Guarded ("the menu handler", GSErrCode (0), [&] { return handler->second (&params); }));
 }
 
 void Host::PaletteMessage (Int32 message)
@@ -234,7 +250,9 @@ void Host::PaletteMessage (Int32 message)
         return;
     const API_PaletteRegistration palette = *registrations.palette;
     bool result = false;
-    const GSErrCode code = palette.controlCallback (Int32 (palette.referenceNumber), message, message == 7 ? &result : nullptr);
+    const GSErrCode code = Guarded ("the palette control callback", GSErrCode (APIERR_GENERAL), [&] {
+        return palette.controlCallback (Int32 (palette.referenceNumber), message, message == 7 ? &result : nullptr);
+    });
     Returned (code);
     if (message == 7)
         transcript.Add ({ { "paletteResult", result } });
@@ -244,7 +262,7 @@ void Host::HostEvent (Int32 code)
 {
     if (registrations.eventHandler == nullptr || (registrations.eventMask & code) == 0)
         return;
-    Returned (registrations.eventHandler (code));
+    Returned (Guarded ("the host event handler", GSErrCode (APIERR_GENERAL), [&] { return registrations.eventHandler (code); }));
 }
 
 void Host::ClosePalette ()
@@ -252,14 +270,17 @@ void Host::ClosePalette ()
     DG::Palette* palette = HeldPalette ();
     if (palette == nullptr || !palette->IsVisible ())
         return;
+    CheckProcessingEvents ("a close request");
     const bool accepted = DG::RequestClose (*palette);
     transcript.Add ({ { "accepted", accepted } });
 }
 
 void Host::ResizePalette (Int16 horizontalChange, Int16 verticalChange)
 {
-    if (DG::Palette* palette = HeldPalette ())
+    if (DG::Palette* palette = HeldPalette ()) {
+        CheckProcessingEvents ("a resize by the user");
         DG::UserResize (*palette, horizontalChange, verticalChange);
+    }
 }
 
 void Host::RunEventLoop ()
@@ -273,6 +294,7 @@ void Host::Call (const std::string& function, ArgumentKind kind, const std::stri
     DG::Browser* browser = HeldBrowser ();
     if (browser == nullptr)
         throw HostError ("no page: no palette exists");
+    CheckProcessingEvents ("a page call");
     const JS::Function* found = nullptr;
     const auto& objects = browser->GetScriptObjects ();
     for (UInt32 i = objects.GetSize (); i > 0 && found == nullptr; --i)
@@ -369,24 +391,47 @@ Line Host::CallsQuery ()
 
 void Host::Enter (HostOperation operation, bool withContext, void* context)
 {
-    callLog.push_back (OperationName (operation));
-    CheckUiThread (OperationName (operation));
-    if (!IsOpen ())
-        Violation (std::string (OperationName (operation)) + " called after the add-on was unloaded");
+    const std::string name = OperationName (operation);
+    callLog.push_back (name);
+    CheckUiThread (name.c_str ());
+    if (unloaded || !IsOpen ())
+        Violation (Breach::CallAfterUnload, name);
+    else if (table.empty ())
+        Violation (Breach::CallBeforeTable, name);
     else if (withContext && context != nullptr && context != ContextPointer ())
-        Violation (std::string (OperationName (operation)) + " called with a context the host never gave");
+        Violation (Breach::ForeignContext, name);
+    else if (withContext && context != nullptr && released)
+        Violation (Breach::CallAfterRelease, name);
+    else if (withContext && context == nullptr && initialised && !unloading)
+        Violation (Breach::NullContext, name);
 }
 
-void Host::Violation (const std::string& what)
+void Host::Violation (Breach breach, const std::string& detail)
 {
-    violations.push_back (what);
-    transcript.Add ({ { "contractViolation", what } });
+    const std::string name (ContractCheckOf (breach).name);
+    violations.push_back ({ name, detail });
+    transcript.Add ({ { "violation", name }, { "detail", detail } });
+}
+
+std::vector<std::string> Host::ViolationNames () const
+{
+    std::vector<std::string> names;
+    for (const SimHost::Violation& violation : violations)
+        names.push_back (violation.name);
+    return names;
+}
+
+void Host::CheckProcessingEvents (const char* what)
+{
+    DG::Palette* palette = HeldPalette ();
+    if (palette != nullptr && !palette->IsProcessingEvents ())
+        Violation (Breach::EventProcessingOff, what);
 }
 
 void Host::CheckUiThread (const char* what)
 {
     if (std::this_thread::get_id () != uiThread)
-        Violation (std::string (what) + " called off the UI thread");
+        Violation (Breach::OffUiThread, what);
 }
 
 }   // namespace SimHost

@@ -94,7 +94,7 @@ GSErrCode SharedSlot (void* context, UInt32 selector, ...)
 #undef VIREL_DISPATCH_SELECTOR
     va_end (arguments);
     if (!known)
-        Host::Current ().Violation ("unknown selector " + CodeText (Int32 (selector)));
+        Host::Current ().Violation (Breach::UnknownSelector, CodeText (Int32 (selector)));
     return result;
 }
 

@@ -19,6 +19,8 @@ public:
     void UrlOpened (DG::Browser&, const GS::UniString& url) override;
     void ScriptRun (DG::Browser&, const GS::UniString& line) override;
     void ScriptObjectAdded (DG::Browser&, const JS::Object& object) override;
+    void PanelShown (DG::Panel& panel, Int16 referenceItem) override;
+    void PanelResizedBy (DG::Panel& panel, Int16 fixPoint, bool keepOld) override;
 
     const std::vector<DG::Panel*>& Panels () const { return panels; }
     void Forget () { panels.clear (); }

@@ -1,8 +1,12 @@
 // virel-host: the simulated host on the command line.
 //   virel-host run [--addon FILE] [--seed N] SCENARIO
+//   virel-host validate [--addon FILE] [--seed N] [--only NAME] [--json] [--list]
 #include "SimHost/Scenario.hpp"
+#include "SimHost/UiThread.hpp"
+#include "SimHost/Validation.hpp"
 
 #include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -66,7 +70,8 @@ std::string DefaultAddOn ()
 
 int Usage ()
 {
-    std::cerr << "usage: virel-host run [--addon FILE] [--seed N] SCENARIO\n";
+    std::cerr << "usage: virel-host run [--addon FILE] [--seed N] SCENARIO\n"
+                 "       virel-host validate [--addon FILE] [--seed N] [--only NAME] [--json] [--list] [--watchdog SECONDS]\n";
     return ExitUnrunnable;
 }
 
@@ -123,11 +128,44 @@ int Run (int argc, char** argv)
     return 0;
 }
 
+// Each check runs in a child process of its own, on a UI thread made there.
+int Validate (int argc, char** argv)
+{
+    SimHost::ValidationOptions options;
+    options.context.addOn = DefaultAddOn ();
+    options.program = argv[0];
+    for (int i = 2; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--addon" && i + 1 < argc) {
+            options.context.addOn = argv[++i];
+        } else if (argument == "--seed" && i + 1 < argc) {
+            try {
+                options.context.seed = std::stoull (argv[++i]);
+            } catch (const std::exception&) {
+                return Usage ();
+            }
+        } else if (argument == "--only" && i + 1 < argc) {
+            options.only = argv[++i];
+        } else if (argument == "--watchdog" && i + 1 < argc) {
+            options.watchdogSeconds = std::atoi (argv[++i]);
+        } else if (argument == "--json") {
+            options.json = true;
+        } else if (argument == "--list") {
+            options.list = true;
+        } else {
+            return Usage ();
+        }
+    }
+    return SimHost::RunValidation (options, std::cout);
+}
+
 }   // namespace
 
 int main (int argc, char** argv)
 {
     if (argc >= 2 && std::string (argv[1]) == "run")
-        return Run (argc, argv);
+        return SimHost::RunOnUiThread ([&] { return Run (argc, argv); });
+    if (argc >= 2 && std::string (argv[1]) == "validate")
+        return Validate (argc, argv);
     return Usage ();
 }

@@ -33,8 +33,10 @@ bool PointInput::TakeQueued (PointOutcome& outcome)
 
 PointOutcome PointInput::Take (Host& host, const std::string& prompt)
 {
-    if (waiting)
+    if (waiting) {
+        host.Violation (Breach::NestedPointInput, prompt);
         return PointOutcome { PointOutcome::Kind::Error, {}, APIERR_NESTING };
+    }
     ++inputCount;
     lastPrompt = prompt;
     PointOutcome outcome;

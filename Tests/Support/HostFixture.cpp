@@ -1,13 +1,28 @@
 #include "HostFixture.hpp"
 
+#include <algorithm>
+
 namespace VirelTests {
 
 std::string AddOnPath (int api) { return std::string (VIREL_BUILD_DIR) + "/api" + std::to_string (api) + "/VirelPalette.apx"; }
 
 HostSession::HostSession (std::string addOnFile) : addOnFile (std::move (addOnFile)) { Restart (); }
 
+// The host is a checker: its verdict, unload included, is part of every test.
+void HostSession::FailOnUnexpectedViolations ()
+{
+    if (host == nullptr)
+        return;
+    if (host->IsOpen ())
+        host->Unload (true);
+    for (const SimHost::Violation& violation : host->Violations ())
+        if (std::find (expectedViolations.begin (), expectedViolations.end (), violation.name) == expectedViolations.end ())
+            ADD_FAILURE () << "contract violation " << violation.name << ": " << violation.detail;
+}
+
 std::vector<std::string> HostSession::Restart (const std::string& steps)
 {
+    FailOnUnexpectedViolations ();
     host.reset ();
     host = std::make_unique<SimHost::Host> ();
     host->SetAddOnFile (addOnFile);

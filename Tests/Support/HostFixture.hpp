@@ -45,11 +45,16 @@ protected:
     std::map<std::string, int> CallCounts ();
     // How often one operation was called since the last look.
     int CallCount (const std::string& operation);
+    // A contract violation this test causes on purpose; any other one fails the test.
+    void ExpectViolation (const std::string& name) { expectedViolations.push_back (name); }
+    // Unloads the add-on and fails on every violation the test did not expect.
+    void FailOnUnexpectedViolations ();
 
     std::unique_ptr<SimHost::Host> host;
 
 private:
     std::string addOnFile;
+    std::vector<std::string> expectedViolations;
 };
 
 class HostTest : public ::testing::TestWithParam<int>, public HostSession {
@@ -58,6 +63,7 @@ protected:
     using HostSession::Run;   // not the test's own Run
 
     int Api () const { return GetParam (); }
+    void TearDown () override { FailOnUnexpectedViolations (); }
 };
 
 // The host on its own: steps, queries and refusals that do not depend on the add-on's build.
@@ -65,6 +71,7 @@ class HostOnlyTest : public ::testing::Test, public HostSession {
 protected:
     HostOnlyTest () : HostSession (AddOnPath (28)) {}
     using HostSession::Run;
+    void TearDown () override { FailOnUnexpectedViolations (); }
 };
 
 // Common transcript lines.

@@ -17,6 +17,9 @@ public:
     virtual void UrlOpened (Browser&, const GS::UniString&) {}
     virtual void ScriptRun (Browser&, const GS::UniString&) {}
     virtual void ScriptObjectAdded (Browser&, const JS::Object&) {}
+    // What the add-on passed to Show and Resize, for a host that checks it.
+    virtual void PanelShown (Panel&, Int16 /*referenceItem*/) {}
+    virtual void PanelResizedBy (Panel&, Int16 /*fixPoint*/, bool /*keepOld*/) {}
 };
 
 GSROOT_API void SetWindowSystem (WindowSystem* windowSystem);

@@ -5,6 +5,7 @@
 
 #include "SimHost/AddOnRegistrations.hpp"
 #include "SimHost/AttributeStore.hpp"
+#include "SimHost/ContractChecks.hpp"
 #include "SimHost/ElementStore.hpp"
 #include "SimHost/EventHandlerStore.hpp"
 #include "SimHost/Faults.hpp"
@@ -111,15 +112,30 @@ public:
 
     // Called by every slot of the table: logs the call and checks the host's contract.
     void Enter (HostOperation operation, bool withContext, void* context);
-    void Violation (const std::string& what);
-    const std::vector<std::string>& Violations () const { return violations; }
+    // Records a breach of the contract and prints its line.
+    void Violation (Breach breach, const std::string& detail);
+    const std::vector<SimHost::Violation>& Violations () const { return violations; }
+    std::vector<std::string> ViolationNames () const;
     void* ContextPointer () { return this; }
+    // Runs a function of the add-on that the host called: an exception it lets out is a breach
+    // (named by 'what') and ends as 'failed'.
+    template <class Result, class Function>
+    Result Guarded (const char* what, Result failed, Function&& function)
+    {
+        try {
+            return function ();
+        } catch (...) {
+            Violation (Breach::ExceptionEscaped, std::string (what) + " let an exception out");
+            return failed;
+        }
+    }
 
     // Calls into the add-on, in the host's order: the add-on's own lines first, then this line.
     void Returned (GSErrCode code);
 
 private:
     void CheckUiThread (const char* what);
+    void CheckProcessingEvents (const char* what);
     void ReadAddOnResources ();
 
     Options                            options;
@@ -138,6 +154,11 @@ private:
     ModuleEntryRecord          entryRecord {};
     Int32                      apiMajor = 0;
     std::vector<unsigned char> table;
+    bool                       initialised = false;
+    bool                       released = false;    // ReleaseModule returned; the context is taken back
+    bool                       unloading = false;   // inside dlclose
+    bool                       unloaded = false;    // the add-on file was closed
+    USize                      blocksBeforeLoad = 0;
     std::optional<API_ModulID> moduleId;
 
     std::thread::id                    uiThread;
@@ -146,7 +167,7 @@ private:
     std::deque<std::function<void ()>> deferred;
 
     std::vector<std::string> callLog;
-    std::vector<std::string> violations;
+    std::vector<SimHost::Violation> violations;
 };
 
 }   // namespace SimHost

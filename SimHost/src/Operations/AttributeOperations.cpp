@@ -1,6 +1,7 @@
 // Material attributes and the material folder tree. The host checks a whole request before
 // it changes anything, and tells the attribute-folder handlers after each change.
 #include "../HostOperations.hpp"
+#include "../Checks/RecordBytes.hpp"
 
 #include <cstring>
 #include <unordered_set>
@@ -27,6 +28,11 @@ GSErrCode HostGetAttribute (Host& host, API_Attribute* attribute)
 {
     if (attribute == nullptr || attribute->typeID != API_MaterialID)
         return APIERR_BADPARS;
+    // the record names the material by index or GUID; everything else is zero
+    if (const auto dirty = FirstDirtyByte (attribute, sizeof *attribute,
+                                           { SpanOf (&API_Attribute::typeID, *attribute), SpanOf (&API_Attribute::index, *attribute),
+                                             SpanOf (&API_Attribute::guid, *attribute) }))
+        host.Violation (Breach::RecordNotZeroFilled, "HostGetAttribute: byte " + std::to_string (*dirty));
     AttributeStore& store = host.Attributes ();
     // by its GUID when the record names one, otherwise by its index
     AttributeStore::Material* material =

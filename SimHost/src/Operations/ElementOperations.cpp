@@ -1,5 +1,6 @@
 // Elements and the undo history.
 #include "../HostOperations.hpp"
+#include "../Checks/RecordBytes.hpp"
 
 #include <cstring>
 
@@ -28,6 +29,8 @@ GSErrCode HostGetElementHeader (Host& host, API_ElementHeader* header, UInt32)
 {
     if (header == nullptr)
         return APIERR_BADPARS;
+    if (const auto dirty = FirstDirtyByte (header, sizeof *header, { SpanOf (&API_ElementHeader::guid, *header) }))
+        host.Violation (Breach::RecordNotZeroFilled, "HostGetElementHeader: byte " + std::to_string (*dirty));
     const API_Element* element = host.Elements ().Find (header->guid);
     if (element == nullptr)
         return APIERR_BADID;
@@ -39,6 +42,8 @@ GSErrCode HostGetElement (Host& host, API_Element* element, UInt32)
 {
     if (element == nullptr)
         return APIERR_BADPARS;
+    if (const auto dirty = FirstDirtyByte (element, sizeof *element, { SpanOf (&API_Element::guid, *element) }))
+        host.Violation (Breach::RecordNotZeroFilled, "HostGetElement: byte " + std::to_string (*dirty));
     const API_Element* stored = host.Elements ().Find (element->guid);
     if (stored == nullptr)
         return APIERR_BADID;
@@ -61,7 +66,7 @@ GSErrCode HostCallUndoableCommand (Host& host, const GS::UniString* name, const 
     try {
         result = (*body) ();
     } catch (...) {
-        host.Violation ("an undoable command's body threw");
+        host.Violation (Breach::ExceptionEscaped, "an undoable command's body threw");
         result = APIERR_COMMANDFAILED;
     }
     history.SetInCommand (false);
@@ -78,13 +83,17 @@ GSErrCode HostCallUndoableCommand (Host& host, const GS::UniString* name, const 
     return NoError;
 }
 
-GSErrCode HostChangeElement (Host& host, API_Element* element, const API_Element* mask, void*, UInt32, bool)
+GSErrCode HostChangeElement (Host& host, API_Element* element, const API_Element* mask, void* memo, UInt32 memoMask, bool withdel)
 {
     if (element == nullptr || mask == nullptr)
         return APIERR_BADPARS;
+    if (memo != nullptr || memoMask != 0 || !withdel)
+        host.Violation (Breach::ElementChangeArguments, "HostChangeElement: memo, memo mask and withdel must be (null, 0, true)");
     host.Elements ().NoteChangeRequest (*element, *mask);
-    if (!host.Elements ().History ().InCommand ())
+    if (!host.Elements ().History ().InCommand ()) {
+        host.Violation (Breach::ElementChangeOutsideCommand, "HostChangeElement");
         return APIERR_NEEDSUNDOSCOPE;
+    }
     API_Element* stored = host.Elements ().Find (element->guid);
     if (stored == nullptr)
         return APIERR_BADID;

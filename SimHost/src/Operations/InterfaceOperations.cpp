@@ -1,12 +1,41 @@
 // Menus, palettes, host events, module commands, the toolbox and reports.
 #include "../HostOperations.hpp"
+#include "../Checks/RecordBytes.hpp"
+
+#include <cstring>
 
 namespace SimHost::Operations {
+
+namespace {
+
+constexpr Int32 PaletteFlags = 1015;
+
+// The reference number is the wrapping sum of the palette GUID's four 32-bit words; the flags
+// are fixed; the record is zero-filled around its fields.
+void CheckPaletteRegistration (Host& host, const API_PaletteRegistration& registration)
+{
+    const API_PaletteRegistration& r = registration;
+    if (const auto dirty = FirstDirtyByte (&r, sizeof r, { SpanOf (&API_PaletteRegistration::referenceNumber, r),
+                                                          SpanOf (&API_PaletteRegistration::controlCallback, r),
+                                                          SpanOf (&API_PaletteRegistration::flags, r),
+                                                          SpanOf (&API_PaletteRegistration::paletteGuid, r) }))
+        host.Violation (Breach::RecordNotZeroFilled, "HostRegisterModelessWindow: byte " + std::to_string (*dirty));
+    UInt32 words[4];
+    std::memcpy (words, &r.paletteGuid, sizeof words);
+    const UInt32 sum = words[0] + words[1] + words[2] + words[3];
+    if (r.referenceNumber != sum || r.flags != PaletteFlags)
+        host.Violation (Breach::PaletteRegistration, "HostRegisterModelessWindow: reference " + std::to_string (r.referenceNumber) +
+                                                         ", flags " + std::to_string (r.flags));
+}
+
+}   // namespace
 
 GSErrCode HostRegisterMenu (Host& host, const API_MenuRecord* menu)
 {
     if (menu == nullptr)
         return APIERR_BADPARS;
+    if (const auto dirty = FirstDirtyByte (menu, sizeof *menu, { { 0, 12 } }))
+        host.Violation (Breach::RecordNotZeroFilled, "HostRegisterMenu: byte " + std::to_string (*dirty));
     host.Registrations ().menus.push_back (*menu);
     return NoError;
 }
@@ -41,6 +70,7 @@ GSErrCode HostRegisterModelessWindow (Host& host, const API_PaletteRegistration*
 {
     if (registration == nullptr || registration->controlCallback == nullptr)
         return APIERR_BADPARS;
+    CheckPaletteRegistration (host, *registration);
     host.Registrations ().palette = *registration;
     return NoError;
 }
@@ -61,8 +91,11 @@ GSErrCode HostClearNotifyHandler (Host&, APIProjectNotifyHandlerProc*)
     return NoError;
 }
 
-GSErrCode HostCallModuleCommandDeferred (Host& host, const API_ModulID* module, Int32 command, Int32 version, GSHandle, bool, void*)
+GSErrCode HostCallModuleCommandDeferred (Host& host, const API_ModulID* module, Int32 command, Int32 version, GSHandle params,
+                                         bool silent, void* callback)
 {
+    if (params != nullptr || !silent || callback != nullptr)
+        host.Violation (Breach::DeferredCommandArguments, "HostCallModuleCommandDeferred: parameters, silent and callback must be (null, true, null)");
     const std::optional<API_ModulID> own = host.AddOnModuleId ();
     AddOnRegistrations& registrations = host.Registrations ();
     bool commandRegistered = false;
@@ -75,7 +108,8 @@ GSErrCode HostCallModuleCommandDeferred (Host& host, const API_ModulID* module, 
         auto handler = host.Registrations ().moduleCommandHandlers.find ({ command, version });
         if (handler == host.Registrations ().moduleCommandHandlers.end ())
             return;
-        host.Returned (handler->second (nullptr, nullptr, true));
+        host.Returned (host.Guarded ("the module command handler", GSErrCode (APIERR_GENERAL),
+                                     [&] { return handler->second (nullptr, nullptr, true); }));
     });
     return NoError;
 }
@@ -94,8 +128,10 @@ GSErrCode HostSetToolboxMode (Host&, API_ToolBoxItem* item)
     return NoError;
 }
 
-GSErrCode HostWriteReport (Host& host, const std::string& text, bool)
+GSErrCode HostWriteReport (Host& host, const std::string& text, bool withDialog)
 {
+    if (!withDialog)
+        host.Violation (Breach::ReportNotUserVisible, text);
     host.GetTranscript ().Add ({ { "report", text } });
     return NoError;
 }

@@ -16,7 +16,7 @@ GSErrCode HostGetSight (Host& host, Modeler::Sight** sight)
 GSErrCode HostReleaseSight (Host& host, Modeler::Sight* sight)
 {
     if (!host.Elements ().ReleaseSight (sight)) {
-        host.Violation ("HostReleaseSight with a sight the host did not give or has taken back");
+        host.Violation (Breach::ForeignSight, "HostReleaseSight");
         return APIERR_BADPARS;
     }
     return NoError;

@@ -1,5 +1,6 @@
 // The front window, point input and what lies under a picked point.
 #include "../HostOperations.hpp"
+#include "../Checks/RecordBytes.hpp"
 #include "../PickKinds.hpp"
 
 #include <cstring>
@@ -12,13 +13,13 @@ namespace {
 bool PointRecordIsClean (Host& host, const API_GetPointType& point)
 {
     if (std::memchr (point.prompt, 0, sizeof point.prompt) == nullptr) {
-        host.Violation ("APIIo_GetPointID: the prompt does not end inside its 256 bytes");
+        host.Violation (Breach::UnterminatedText, "APIIo_GetPointID: the prompt does not end inside its 256 bytes");
         return false;
     }
     const UInt8* bytes = reinterpret_cast<const UInt8*> (&point);
     for (USize offset = sizeof point.prompt; offset < sizeof point; ++offset) {
         if (bytes[offset] != 0) {
-            host.Violation ("APIIo_GetPointID: the point-input record was not zero-filled (byte " + std::to_string (offset) + ")");
+            host.Violation (Breach::RecordNotZeroFilled, "APIIo_GetPointID: byte " + std::to_string (offset));
             return false;
         }
     }
@@ -41,6 +42,8 @@ GSErrCode HostGetCurrentWindow (Host& host, API_WindowInfo* info)
 {
     if (info == nullptr)
         return APIERR_BADPARS;
+    if (const auto dirty = FirstDirtyByte (info, sizeof *info, {}))
+        host.Violation (Breach::RecordNotZeroFilled, "HostGetCurrentWindow: byte " + std::to_string (*dirty));
     info->typeID = host.Elements ().FrontWindow ();
     return NoError;
 }
@@ -70,6 +73,9 @@ GSErrCode HostSearchElementAtPoint (Host& host, API_SearchElementRecord* search,
 {
     if (search == nullptr || found == nullptr)
         return APIERR_BADPARS;
+    // any type, the host's fixed filter and height; x and y are the point's
+    if (FirstDirtyByte (&search->type, sizeof search->type, {}).has_value () || search->filterBits != 6 || search->z != 1000000.0)
+        host.Violation (Breach::ElementSearchRecord, "HostSearchElementAtPoint");
     const API_Element* element = host.Elements ().AtPoint (search->x, search->y, search->type.typeID);
     if (element == nullptr)
         return APIERR_NOSEL;
@@ -78,10 +84,12 @@ GSErrCode HostSearchElementAtPoint (Host& host, API_SearchElementRecord* search,
     return NoError;
 }
 
-GSErrCode HostGetPickElementType (Host&, Int32 pickKind, API_ElemType* type)
+GSErrCode HostGetPickElementType (Host& host, Int32 pickKind, API_ElemType* type)
 {
     if (type == nullptr)
         return APIERR_BADPARS;
+    if (const auto dirty = FirstDirtyByte (type, sizeof *type, {}))
+        host.Violation (Breach::RecordNotZeroFilled, "HostGetPickElementType: byte " + std::to_string (*dirty));
     const std::optional<Int32> elementType = ElementTypeOfPickKind (pickKind);
     if (!elementType.has_value ())
         return APIERR_BADPARS;

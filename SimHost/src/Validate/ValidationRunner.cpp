@@ -1,0 +1,149 @@
+// Runs each check in a child process under a watchdog and prints its verdict.
+#include "SimHost/Validation.hpp"
+#include "SimHost/UiThread.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+
+namespace SimHost {
+
+namespace {
+
+struct Verdict {
+    bool        passed = false;
+    std::string detail;
+    double      seconds = 0;
+};
+
+[[noreturn]] void RunChild (const ValidationCheck& check, const ValidationContext& context, int reportFd)
+{
+    std::string failure;
+    try {
+        RunOnUiThread ([&] {
+            check.run (context);
+            return 0;
+        });
+    } catch (const std::exception& e) {
+        failure = e.what ();
+        if (failure.empty ())
+            failure = "failed";
+    } catch (...) {
+        failure = "an unknown exception reached the host";
+    }
+    for (std::size_t written = 0; written < failure.size ();) {
+        const ssize_t n = write (reportFd, failure.data () + written, failure.size () - written);
+        if (n <= 0)
+            break;
+        written += std::size_t (n);
+    }
+    _exit (failure.empty () ? 0 : 1);
+}
+
+Verdict RunInChild (const ValidationCheck& check, const ValidationContext& context, int watchdogSeconds)
+{
+    const auto started = std::chrono::steady_clock::now ();
+    auto elapsed = [&] { return std::chrono::duration<double> (std::chrono::steady_clock::now () - started).count (); };
+    int fds[2];
+    if (pipe (fds) != 0)
+        return { false, "cannot make a pipe" };
+    std::fflush (nullptr);
+    const pid_t child = fork ();
+    if (child < 0)
+        return { false, "cannot start a child process" };
+    if (child == 0) {
+        close (fds[0]);
+        RunChild (check, context, fds[1]);
+    }
+    close (fds[1]);
+    std::string report;
+    int         status = 0;
+    bool        hung = false;
+    for (bool done = false; !done;) {
+        pollfd readable { fds[0], POLLIN, 0 };
+        if (poll (&readable, 1, 100) > 0) {
+            char buffer[4096];
+            const ssize_t n = read (fds[0], buffer, sizeof buffer);
+            if (n > 0)
+                report.append (buffer, std::size_t (n));
+        }
+        if (waitpid (child, &status, WNOHANG) == child)
+            done = true;
+        else if (elapsed () > watchdogSeconds) {
+            kill (child, SIGKILL);
+            waitpid (child, &status, 0);
+            hung = true;
+            done = true;
+        }
+    }
+    for (char buffer[4096];;) {
+        const ssize_t n = read (fds[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        report.append (buffer, std::size_t (n));
+    }
+    close (fds[0]);
+    Verdict verdict { false, report, elapsed () };
+    if (hung)
+        verdict.detail = "hung: still running after " + std::to_string (watchdogSeconds) + " s";
+    else if (WIFSIGNALED (status))
+        verdict.detail = std::string ("crashed: SIG") + sigabbrev_np (WTERMSIG (status)) + (report.empty () ? "" : ": " + report);
+    else
+        verdict.passed = WIFEXITED (status) && WEXITSTATUS (status) == 0;
+    if (!verdict.passed && verdict.detail.empty ())
+        verdict.detail = "failed";
+    return verdict;
+}
+
+
+}   // namespace
+
+int RunValidation (const ValidationOptions& options, std::ostream& out)
+{
+    const std::vector<ValidationCheck>& checks = ValidationChecks ();
+    if (options.list) {
+        for (const ValidationCheck& check : checks)
+            out << check.name << "  " << check.description << "\n";
+        return 0;
+    }
+    int passed = 0;
+    int failed = 0;
+    for (const ValidationCheck& check : checks) {
+        if (options.only.has_value () && *options.only != check.name)
+            continue;
+        const Verdict verdict = RunInChild (check, options.context, options.watchdogSeconds.value_or (check.watchdogSeconds));
+        const std::string replay = options.program + " validate --addon " + options.context.addOn + " --seed " +
+                                   std::to_string (options.context.seed) + " --only " + check.name;
+        (verdict.passed ? passed : failed) += 1;
+        char seconds[32];
+        std::snprintf (seconds, sizeof seconds, "%.1f", verdict.seconds);
+        if (options.json) {
+            nlohmann::ordered_json line { { "check", check.name }, { "passed", verdict.passed }, { "seconds", std::stod (seconds) } };
+            if (!verdict.passed) {
+                line["detail"] = verdict.detail;
+                line["replay"] = replay;
+            }
+            out << line.dump (-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        } else if (verdict.passed) {
+            out << "pass  " << check.name << " (" << seconds << " s)\n";
+        } else {
+            out << "FAIL  " << check.name << " (" << seconds << " s): " << verdict.detail << "\n"
+                << "      replay: " << replay << "\n";
+        }
+        out.flush ();
+    }
+    if (options.only.has_value () && passed + failed == 0) {
+        out << "no check named " << *options.only << "\n";
+        failed = 1;
+    }
+    out << passed << " passed, " << failed << " failed\n";
+    return failed == 0 ? 0 : 1;
+}
+
+}   // namespace SimHost

@@ -1,0 +1,12 @@
+// Crashes when its file is unloaded.
+#include "ForwardingAddOn.hpp"
+
+#include <csignal>
+
+namespace {
+struct CrashAtUnload {
+    ~CrashAtUnload () { std::raise (SIGSEGV); }
+} crashAtUnload;
+}
+
+void Break (unsigned char*, Int32) {}

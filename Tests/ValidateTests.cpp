@@ -1,0 +1,117 @@
+// The host as a checker: its contract checks catch a stray add-on, and `virel-host validate`
+// fails exactly the checks meant for each deliberately broken add-on.
+#include "HostFixture.hpp"
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <set>
+
+using namespace VirelTests;
+
+namespace {
+
+std::string BrokenAddOn (const std::string& name) { return std::string (VIREL_BUILD_DIR) + "/Tests/BrokenAddOns/" + name + ".apx"; }
+
+// The checks that fail, from `virel-host validate --json`, and its last line.
+std::pair<std::set<std::string>, std::string> FailingChecks (const std::string& addOn)
+{
+    const std::string command = std::string (VIREL_BUILD_DIR) + "/virel-host validate --json --watchdog 5 --addon " + addOn;
+    FILE* output = popen (command.c_str (), "r");
+    std::set<std::string> failing;
+    std::string           last;
+    for (char buffer[65536]; output != nullptr && std::fgets (buffer, sizeof buffer, output) != nullptr;) {
+        last = buffer;
+        const nlohmann::json line = nlohmann::json::parse (last, nullptr, false);
+        if (line.is_object () && line.contains ("check") && !line["passed"].get<bool> ())
+            failing.insert (line["check"].get<std::string> ());
+    }
+    if (output != nullptr)
+        pclose (output);
+    return { failing, last };
+}
+
+struct BrokenCase {
+    const char*           addOn;
+    std::set<std::string> failing;
+};
+
+const BrokenCase brokenCases[] = {
+    { "ThrowingPalette", { "lifecycle-stress", "fault-sweep" } },
+    { "LeakingPalette", { "entry-misuse", "lifecycle-stress", "fault-sweep", "bridge-fuzz" } },
+    { "CrashingOnUnload", { "entry-misuse", "lifecycle-stress", "fault-sweep", "bridge-fuzz", "undo-exact", "notification-storm" } },
+    { "HangingPage", { "lifecycle-stress", "fault-sweep", "bridge-fuzz", "undo-exact" } },
+    { "DirtyRecord", { "lifecycle-stress", "fault-sweep", "bridge-fuzz", "undo-exact", "notification-storm" } },
+};
+
+class BrokenAddOnTest : public ::testing::TestWithParam<BrokenCase> {};
+
+using StrayGetAttribute = GSErrCode (void*, API_Attribute*);
+
+class StrayCallTest : public HostTest {
+protected:
+    // The host's own slot, as the stray add-on was handed it.
+    StrayGetAttribute* LoadStray ()
+    {
+        host->SetAddOnFile (BrokenAddOn ("StrayCalls"));
+        Run (R"({"do":"load"})");
+        void* library = dlopen (BrokenAddOn ("StrayCalls").c_str (), RTLD_NOW | RTLD_NOLOAD);
+        auto* slot = reinterpret_cast<StrayGetAttribute* (*) ()> (dlsym (library, "StrayGetAttributeSlot")) ();
+        dlclose (library);
+        return slot;
+    }
+    std::vector<std::string> StrayCall (StrayGetAttribute* slot, void* context)
+    {
+        API_Attribute attribute {};
+        attribute.typeID = API_MaterialID;
+        attribute.index = 1;
+        const std::size_t before = host->Violations ().size ();
+        slot (context, &attribute);
+        std::vector<std::string> names;
+        for (std::size_t i = before; i < host->Violations ().size (); ++i)
+            names.push_back (host->Violations ()[i].name);
+        return names;
+    }
+};
+
+}   // namespace
+
+// Beyond the checks the real add-on itself fails (none, once its own faults are mended).
+TEST_P (BrokenAddOnTest, FailsExactlyTheChecksMeantForIt)
+{
+    static const std::set<std::string> realFailing = FailingChecks (AddOnPath (28)).first;
+    std::set<std::string> expected = GetParam ().failing;
+    expected.insert (realFailing.begin (), realFailing.end ());
+    const auto [failing, last] = FailingChecks (BrokenAddOn (GetParam ().addOn));
+    EXPECT_EQ (failing, expected);
+    EXPECT_EQ (last, std::to_string (6 - failing.size ()) + " passed, " + std::to_string (failing.size ()) + " failed\n");
+}
+INSTANTIATE_TEST_SUITE_P (Each, BrokenAddOnTest, ::testing::ValuesIn (brokenCases),
+                          [] (const ::testing::TestParamInfo<BrokenCase>& info) { return std::string (info.param.addOn); });
+
+TEST_P (StrayCallTest, ForeignContextAfterReleaseAndAfterUnloadAreViolations)
+{
+    ExpectViolation ("foreign-context");
+    ExpectViolation ("call-after-release");
+    ExpectViolation ("call-after-unload");
+    StrayGetAttribute* slot = LoadStray ();
+    ASSERT_NE (slot, nullptr);
+    EXPECT_EQ (StrayCall (slot, host->ContextPointer ()), std::vector<std::string> {});
+    int elsewhere = 0;
+    EXPECT_EQ (StrayCall (slot, &elsewhere), std::vector<std::string> { "foreign-context" });
+    Run (R"({"do":"entry","name":"ReleaseModule"})");
+    EXPECT_EQ (StrayCall (slot, host->ContextPointer ()), std::vector<std::string> { "call-after-release" });
+    Run (R"({"do":"unload","release":false})");
+    EXPECT_EQ (StrayCall (slot, nullptr), std::vector<std::string> { "call-after-unload" });
+}
+VIREL_ON_BOTH_BUILDS (StrayCallTest);
+
+// Destroying the palette hands back the project-notification handler.
+TEST_P (StrayCallTest, DestroyingThePaletteClearsItsNotifyHandler)
+{
+    LoadAndOpenPalette ();
+    host->CallsQuery ();
+    Run (R"({"do":"hostEvent","code":64})");
+    const nlohmann::json calls = host->CallsQuery ()["calls"];
+    EXPECT_NE (std::find (calls.begin (), calls.end (), "HostClearNotifyHandler"), calls.end ());
+}
