@@ -1,6 +1,8 @@
 // virel-host: the simulated host on the command line.
 //   virel-host run [--addon FILE] [--seed N] SCENARIO
+//   virel-host serve [--addon FILE] [--seed N] [--port N] [--setup SCENARIO]
 #include "SimHost/Scenario.hpp"
+#include "SimHost/ServeCommand.hpp"
 
 #include <csignal>
 #include <cstdio>
@@ -129,5 +131,7 @@ int main (int argc, char** argv)
 {
     if (argc >= 2 && std::string (argv[1]) == "run")
         return Run (argc, argv);
+    if (argc >= 2 && std::string (argv[1]) == "serve")
+        return SimHost::ServeCommand (argc, argv, DefaultAddOn ());
     return Usage ();
 }
