@@ -3,6 +3,8 @@
 #include "SimHost/DrawnMaterial.hpp"
 #include "SimHost/ProjectQueries.hpp"
 
+#include "../PickKinds.hpp"
+
 #include "RS.hpp"
 
 namespace SimHost::Serve {
@@ -35,6 +37,7 @@ Line ElementsLine (Host& host)
     const std::vector<const API_Element*> records = host.Elements ().InModelOrder ();
     for (std::size_t index = 0; index < records.size (); ++index) {
         Line element = ElementQuery (records[index])["element"];
+        element["pickKind"] = PickKindOfElementType (records[index]->typeID);
         element["bodies"] = BodiesLine (*records[index], host.Elements ().Model ().Bodies (Int32 (index)));
         elements.push_back (std::move (element));
     }
