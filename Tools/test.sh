@@ -20,3 +20,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 echo "== the page in headless Chromium"
 npm run --silent test:web
+
+echo "== the sandbox (virel-host serve) over HTTP and end to end in headless Chromium"
+npm run --silent test:serve

@@ -65,6 +65,11 @@ int Sandbox::Start ()
     auto started = std::make_unique<Running> (options);
     Running& run = *started;
     run.server.new_task_queue = [] { return new httplib::ThreadPool (HttpThreads); };
+    // no SO_REUSEPORT: a port that another server holds is in use
+    run.server.set_socket_options ([] (socket_t socket) {
+        int yes = 1;
+        setsockopt (socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     run.port = options.port == 0 ? run.server.bind_to_any_port ("127.0.0.1") : options.port;
     if (run.port <= 0 || (options.port != 0 && !run.server.bind_to_port ("127.0.0.1", options.port)))
         throw HostError ("cannot listen on 127.0.0.1:" + std::to_string (options.port));
