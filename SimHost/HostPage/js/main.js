@@ -72,13 +72,15 @@ function onLine(line, live) {
     if (line.openUrl) frame.open();
     if (line.page !== undefined && frame.isOpen()) frame.runLine(line.page);
     if (line.report !== undefined) showReport(line.report);
-    refresh();
+    // a call's own result changes nothing the host shows
+    if (!('result' in line || 'exception' in line || 'debug' in line)) refresh();
 }
 
 $('plan').addEventListener('click', (e) => {
     const face = state && state.input.waiting ? planFaceAt(e.offsetX, e.offsetY) : null;
     if (face) step({ do: 'pickNext', click: face });
 });
+window.addEventListener('project-may-have-changed', refresh);
 $('undo').addEventListener('click', () => step({ do: 'undo' }));
 $('redo').addEventListener('click', () => step({ do: 'redo' }));
 $('close-project').addEventListener('click', () => step({ do: 'hostEvent', code: '0x40' }));

@@ -9,6 +9,8 @@ function callOf(name) {
         if (typeof argument === 'string') step.arg = argument;
         else if (argument !== undefined) step.argKind = 'object';
         return runStep(step).then((lines) => {
+            // reading the catalogue changes nothing; any other call may change the project
+            if (name !== 'getMaterials') window.dispatchEvent(new Event('project-may-have-changed'));
             const own = lines.find((line) => 'result' in line || 'exception' in line);
             if (!own) throw new Error('the call gave no result');
             if ('exception' in own) throw new Error(own.exception);

@@ -48,6 +48,9 @@ export class Scene3D {
     }
 
     show(state) {
+        const shown = JSON.stringify([state.elements, state.materials]);
+        if (shown === this.shown) return;
+        this.shown = shown;
         this.house.clear();
         state.elements.forEach((element, index) => {
             element.bodies.forEach((body, bodyIndex) => body.forEach((polygon, polygonIndex) => {

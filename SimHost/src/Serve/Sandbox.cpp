@@ -65,6 +65,8 @@ int Sandbox::Start ()
     auto started = std::make_unique<Running> (options);
     Running& run = *started;
     run.server.new_task_queue = [] { return new httplib::ThreadPool (HttpThreads); };
+    // answers go out at once, not held back until the last part was acknowledged
+    run.server.set_tcp_nodelay (true);
     // no SO_REUSEPORT: a port that another server holds is in use
     run.server.set_socket_options ([] (socket_t socket) {
         int yes = 1;

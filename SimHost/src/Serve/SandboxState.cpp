@@ -52,11 +52,9 @@ std::string MenuText (const GS::UniString& text)
 }
 
 // Each registered menu: its string list's first string is the menu, the others its items.
-Line MenusLine (Host& host)
+Line ReadMenus (Host& host)
 {
     Line menus = Line::array ();
-    if (!host.IsOpen ())
-        return menus;
     const GSResModule resources = RSOpenModuleFile (host.AddOnPath ().c_str ());
     if (resources == InvalidResModule)
         return menus;
@@ -71,6 +69,21 @@ Line MenusLine (Host& host)
         menus.push_back ({ { "list", record.menuResId }, { "title", MenuText (text) }, { "items", std::move (items) } });
     }
     RSRemoveModuleImageCache (resources);
+    return menus;
+}
+
+// Read once per loaded add-on and its menus: the resources do not change while it is loaded.
+Line MenusLine (Host& host)
+{
+    static std::string readFor;
+    static Line        menus;
+    if (!host.IsOpen ())
+        return Line::array ();
+    const std::string key = host.AddOnPath () + "#" + std::to_string (host.Registrations ().menus.size ());
+    if (key != readFor) {
+        menus = ReadMenus (host);
+        readFor = key;
+    }
     return menus;
 }
 
