@@ -27,5 +27,8 @@ ctest --preset sanitize -j"$jobs"
 echo "== the page in headless Chromium"
 npm run --silent test:web
 
+echo "== the sandbox (virel-host serve) over HTTP and end to end in headless Chromium"
+npm run --silent test:serve
+
 echo "== the C++ sources as .clang-format lays them out"
 Tools/check-format.sh

@@ -24,8 +24,7 @@ private:
 ElementStore::ElementStore () = default;
 ElementStore::~ElementStore () = default;
 
-Int32 ElementStore::Add (const GS::Guid& guid, Int32 type, const std::vector<std::vector<Int32>>& bodyFaceKinds,
-                         std::optional<PlanPoint> at)
+Int32 ElementStore::Add (const GS::Guid& guid, Int32 type, const std::vector<BodyShape>& bodies, std::optional<PlanPoint> at)
 {
     if (guid.IsNull ())
         throw HostError ("an element needs a GUID that is not null");
@@ -37,7 +36,7 @@ Int32 ElementStore::Add (const GS::Guid& guid, Int32 type, const std::vector<std
     element.record.guid = guid;
     element.at = at;
     elements.push_back (element);
-    return model.Add (guid, bodyFaceKinds);
+    return model.Add (guid, bodies);
 }
 
 API_Element* ElementStore::Find (const GS::Guid& guid)
@@ -55,6 +54,14 @@ std::map<GS::Guid, API_Element> ElementStore::Records () const
     std::map<GS::Guid, API_Element> records;
     for (const Element& element : elements)
         records.emplace (element.record.guid, element.record);
+    return records;
+}
+
+std::vector<const API_Element*> ElementStore::InModelOrder () const
+{
+    std::vector<const API_Element*> records;
+    for (const Element& element : elements)
+        records.push_back (&element.record);
     return records;
 }
 

@@ -1,7 +1,9 @@
 // virel-host: the simulated host on the command line.
 //   virel-host run [--addon FILE] [--seed N] SCENARIO
 //   virel-host validate [--addon FILE] [--seed N] [--only NAME] [--json] [--list]
+//   virel-host serve [--addon FILE] [--seed N] [--port N] [--setup SCENARIO]
 #include "SimHost/Scenario.hpp"
+#include "SimHost/ServeCommand.hpp"
 #include "SimHost/UiThread.hpp"
 #include "SimHost/Validation.hpp"
 
@@ -167,5 +169,7 @@ int main (int argc, char** argv)
         return SimHost::RunOnUiThread ([&] { return Run (argc, argv); });
     if (argc >= 2 && std::string (argv[1]) == "validate")
         return Validate (argc, argv);
+    if (argc >= 2 && std::string (argv[1]) == "serve")
+        return SimHost::ServeCommand (argc, argv, DefaultAddOn ());
     return Usage ();
 }

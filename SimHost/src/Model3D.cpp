@@ -2,14 +2,14 @@
 
 namespace SimHost {
 
-Int32 Model3D::Add (const GS::Guid& guid, const std::vector<std::vector<Int32>>& bodyFaceKinds)
+Int32 Model3D::Add (const GS::Guid& guid, const std::vector<BodyShape>& shapes)
 {
     Element element { guid, {} };
     Int32 nextId = 1;
-    for (const std::vector<Int32>& faceKinds : bodyFaceKinds) {
-        std::vector<Polygon>& body = element.bodies.emplace_back ();
-        for (Int32 faceKind : faceKinds)
-            body.push_back ({ nextId++, faceKind });
+    for (const BodyShape& shape : shapes) {
+        Body& body = element.bodies.emplace_back ();
+        for (const PolygonShape& polygon : shape)
+            body.push_back ({ nextId++, polygon.faceKind, polygon.vertices });
     }
     elements.push_back (std::move (element));
 
@@ -17,7 +17,7 @@ Int32 Model3D::Add (const GS::Guid& guid, const std::vector<std::vector<Int32>>&
     auto shown = std::make_shared<Modeler::Model3D> ();
     for (const Element& stored : elements) {
         Modeler::Model3D::Element& modelElement = shown->elements.emplace_back ();
-        for (const std::vector<Polygon>& body : stored.bodies) {
+        for (const Body& body : stored.bodies) {
             Modeler::Model3D::Body& modelBody = modelElement.bodies.emplace_back ();
             for (const Polygon& polygon : body)
                 modelBody.polygonIds.push_back (polygon.id);
@@ -32,13 +32,19 @@ std::optional<Int32> Model3D::FaceKind (const GS::Guid& guid, Int32 polygonId) c
     for (const Element& element : elements) {
         if (element.guid != guid)
             continue;
-        for (const std::vector<Polygon>& body : element.bodies)
+        for (const Body& body : element.bodies)
             for (const Polygon& polygon : body)
                 if (polygon.id == polygonId)
                     return polygon.faceKind;
         return std::nullopt;
     }
     return std::nullopt;
+}
+
+const std::vector<Model3D::Body>& Model3D::Bodies (Int32 index) const
+{
+    static const std::vector<Body> none;
+    return index < 0 || index >= ElementCount () ? none : elements[USize (index)].bodies;
 }
 
 }   // namespace SimHost

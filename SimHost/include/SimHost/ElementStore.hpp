@@ -27,17 +27,18 @@ public:
     ElementStore (const ElementStore&) = delete;
     ElementStore& operator= (const ElementStore&) = delete;
 
-    // Adds an element of 'type' with its 3D bodies (the face kinds of each body's polygons),
-    // found by a search under 'at' when given. Returns its 0-based index in the 3D model.
-    // HostError for the null GUID or one already in use.
-    Int32 Add (const GS::Guid& guid, Int32 type, const std::vector<std::vector<Int32>>& bodyFaceKinds,
-               std::optional<PlanPoint> at);
+    // Adds an element of 'type' with its 3D bodies, found by a search under 'at' when given.
+    // Returns its 0-based index in the 3D model. HostError for the null GUID or one already
+    // in use.
+    Int32 Add (const GS::Guid& guid, Int32 type, const std::vector<BodyShape>& bodies, std::optional<PlanPoint> at);
 
     // The whole record of an element; null for one the project does not have.
     API_Element*       Find (const GS::Guid& guid);
     const API_Element* Find (const GS::Guid& guid) const;
     // Every record, by GUID: what an undoable command compares before and after.
     std::map<GS::Guid, API_Element> Records () const;
+    // Every record in 3D-model order: the position is the element's index in the model.
+    std::vector<const API_Element*> InModelOrder () const;
     // Puts a record back (undo, redo, a failed command): the element its GUID names.
     void Restore (const API_Element& record);
 

@@ -1,5 +1,6 @@
 // Elements, the front window, picking, the event loop and the undo history, and the queries
 // that show them.
+#include "SimHost/ProjectQueries.hpp"
 #include "SimHost/Scenario.hpp"
 
 #include <cmath>
@@ -46,21 +47,49 @@ std::vector<double> Reals (const nlohmann::json& step, const char* key, USize co
     return reals;
 }
 
-// "bodies": a list of bodies, each a list of its polygons' face kinds.
-std::vector<std::vector<Int32>> BodiesStep (const nlohmann::json& step)
+const char* const BodiesShape = "\"bodies\" must be a list of bodies, each a list of face kinds";
+const char* const VerticesShape = "\"vertices\" must match \"bodies\": per body, per polygon, a list of [x,y,z]";
+
+const nlohmann::json& ListAt (const nlohmann::json& list, USize index, const char* shape)
 {
-    std::vector<std::vector<Int32>> bodies;
-    if (!step.contains ("bodies"))
+    if (!list.is_array () || index >= list.size () || !list[index].is_array ())
+        throw std::runtime_error (shape);
+    return list[index];
+}
+
+// "bodies": a list of bodies, each a list of its polygons' face kinds; "vertices", when given,
+// the same shape with each polygon's outline in its place.
+std::vector<BodyShape> BodiesStep (const nlohmann::json& step)
+{
+    std::vector<BodyShape> bodies;
+    if (!step.contains ("bodies")) {
+        if (step.contains ("vertices"))
+            throw std::runtime_error (VerticesShape);
         return bodies;
+    }
     const nlohmann::json& list = step["bodies"];
+    const nlohmann::json* vertices = step.contains ("vertices") ? &step["vertices"] : nullptr;
     if (!list.is_array ())
-        throw std::runtime_error ("\"bodies\" must be a list of bodies, each a list of face kinds");
-    for (const nlohmann::json& body : list) {
-        if (!body.is_array ())
-            throw std::runtime_error ("\"bodies\" must be a list of bodies, each a list of face kinds");
-        std::vector<Int32>& faceKinds = bodies.emplace_back ();
-        for (const nlohmann::json& faceKind : body)
-            faceKinds.push_back (StepCheck::CodeValue (faceKind));
+        throw std::runtime_error (BodiesShape);
+    if (vertices != nullptr && (!vertices->is_array () || vertices->size () != list.size ()))
+        throw std::runtime_error (VerticesShape);
+    for (USize b = 0; b < list.size (); ++b) {
+        const nlohmann::json& faceKinds = ListAt (list, b, BodiesShape);
+        const nlohmann::json* outlines = vertices == nullptr ? nullptr : &ListAt (*vertices, b, VerticesShape);
+        if (outlines != nullptr && outlines->size () != faceKinds.size ())
+            throw std::runtime_error (VerticesShape);
+        BodyShape& body = bodies.emplace_back ();
+        for (USize p = 0; p < faceKinds.size (); ++p) {
+            PolygonShape& polygon = body.emplace_back ();
+            polygon.faceKind = StepCheck::CodeValue (faceKinds[p]);
+            if (outlines == nullptr)
+                continue;
+            for (const nlohmann::json& point : ListAt (*outlines, p, VerticesShape)) {
+                if (!point.is_array () || point.size () != 3)
+                    throw std::runtime_error (VerticesShape);
+                polygon.vertices.push_back ({ RealValue (point[0], "vertices"), RealValue (point[1], "vertices"), RealValue (point[2], "vertices") });
+            }
+        }
     }
     return bodies;
 }
@@ -139,9 +168,10 @@ PointOutcome PickStep (const nlohmann::json& step)
 
 Line SlotLine (const API_OverrideSlot& slot) { return Line::array ({ slot.overridden, slot.materialIndex }); }
 
-Line ElementQuery (Host& host, const nlohmann::json& step)
+}   // namespace
+
+Line ElementQuery (const API_Element* element)
 {
-    const API_Element* element = host.Elements ().Find (GS::Guid (StepCheck::String (step, "guid").c_str ()));
     if (element == nullptr)
         return { { "element", nullptr } };
     Line slots = Line::object ();
@@ -159,11 +189,9 @@ Line ElementQuery (Host& host, const nlohmann::json& step)
     return { { "element", shown } };
 }
 
-}   // namespace
-
 void DefinePaintingSteps (StepRegistry& steps)
 {
-    steps["addElement"] = { { "type", "bodies", "guid", "at" }, &CheckElement, &AddElement };
+    steps["addElement"] = { { "type", "bodies", "vertices", "guid", "at" }, &CheckElement, &AddElement };
     steps["window"] = {
         { "type" },
         [] (const nlohmann::json& step) { WindowStep (step); },
@@ -181,7 +209,9 @@ void DefinePaintingSteps (StepRegistry& steps)
     steps["element"] = {
         { "guid" },
         [] (const nlohmann::json& step) { StepCheck::String (step, "guid"); },
-        [] (Host& host, const nlohmann::json& step) { host.GetTranscript ().Add (ElementQuery (host, step)); },
+        [] (Host& host, const nlohmann::json& step) { 
+            host.GetTranscript ().Add (ElementQuery (host.Elements ().Find (GS::Guid (StepCheck::String (step, "guid").c_str ()))));
+         },
     };
     steps["undoHistory"] = { {}, nullptr, [] (Host& host, const nlohmann::json&) {
         const UndoHistory& history = host.Elements ().History ();

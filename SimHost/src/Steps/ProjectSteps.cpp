@@ -1,4 +1,5 @@
 // Setting up the project's materials and folders, and the queries that show them.
+#include "SimHost/ProjectQueries.hpp"
 #include "SimHost/Scenario.hpp"
 
 #include "CH.hpp"
@@ -131,6 +132,8 @@ void AddMaterial (Host& host, const nlohmann::json& step)
     host.GetTranscript ().Add ({ { "material", { { "guid", GuidText (guid) }, { "index", material.index } } } });
 }
 
+}   // namespace
+
 Line MaterialsQuery (const AttributeStore& store)
 {
     Line materials = Line::array ();
@@ -158,8 +161,6 @@ Line FoldersQuery (const AttributeStore& store)
         folders.push_back (store.GetFolder (folder).path);
     return { { "folders", std::move (folders) } };
 }
-
-}   // namespace
 
 void DefineProjectSteps (StepRegistry& steps)
 {

@@ -1,0 +1,51 @@
+// The sandbox's host page in headless Chromium: open it, find its controls, read the 3D
+// window's pixels.
+'use strict';
+const { chromium } = require('playwright-core');
+
+const CHROMIUM_ARGS = ['--no-sandbox', '--use-gl=swiftshader', '--enable-unsafe-swiftshader', '--ignore-gpu-blocklist'];
+
+async function openHostPage(url) {
+    const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: CHROMIUM_ARGS });
+    const page = await browser.newPage({ viewport: { width: 1400, height: 850 } });
+    await page.goto(url);
+    await page.waitForSelector('body[data-ready]');
+    return { browser, page };
+}
+
+// The palette page's frame, once the page has taken its onCreated.
+async function paletteFrame(page) {
+    const handle = await page.waitForSelector('#palette-body iframe');
+    const frame = await handle.contentFrame();
+    await frame.waitForFunction(() => document.readyState === 'complete' && window.VirelEvents);
+    return frame;
+}
+
+// The colour drawn at (x, y) of the page, read from the 3D window's canvas.
+function pixelAt(page, x, y) {
+    return page.evaluate(([x, y]) => {
+        const canvas = document.querySelector('#view-3d canvas');
+        const box = canvas.getBoundingClientRect();
+        const copy = document.createElement('canvas');
+        copy.width = canvas.width;
+        copy.height = canvas.height;
+        const context = copy.getContext('2d');
+        context.drawImage(canvas, 0, 0);
+        const scale = canvas.width / box.width;
+        return Array.from(context.getImageData(Math.round((x - box.left) * scale), Math.round((y - box.top) * scale), 1, 1).data.slice(0, 3));
+    }, [x, y]);
+}
+
+const hostPage = {
+    menu: (page, title) => page.getByRole('button', { name: title }),
+    menuItem: (page, name) => page.getByRole('menuitem', { name }),
+    undo: (page) => page.getByRole('button', { name: /^undo/i }),
+    redo: (page) => page.getByRole('button', { name: /^redo/i }),
+    planWindow: (page) => page.getByRole('button', { name: /plan window/i }),
+    window3d: (page) => page.getByRole('button', { name: /3d window/i }),
+    closeProject: (page) => page.getByRole('button', { name: /close project/i }),
+    report: (page) => page.getByRole('dialog', { name: /report/i }),
+    prompt: (page) => page.locator('#prompt'),
+};
+
+module.exports = { openHostPage, paletteFrame, pixelAt, hostPage };

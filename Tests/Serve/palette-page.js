@@ -1,0 +1,14 @@
+// Every control of the palette page that the sandbox's end-to-end tests use, in one place,
+// found by role and accessible name where the page gives them.
+'use strict';
+
+const palettePage = {
+    colour: (frame, n) => frame.getByRole('listbox', { name: /colours/i }).getByRole('option').nth(n),
+    importButton: (frame) => frame.getByRole('button', { name: /^import(?! &)/i }),
+    projectTab: (frame) => frame.getByRole('tab', { name: /project/i }),
+    // the materials of the project tree (its folders are tree items too)
+    material: (frame, n) => frame.getByRole('tree').locator('[role="treeitem"].tree-mat').nth(n),
+    paintButton: (frame) => frame.getByRole('button', { name: /^paint($| faces)/i }),
+};
+
+module.exports = { palettePage };

@@ -1,0 +1,47 @@
+// Starts `virel-host serve` on a free port for a test, and talks to it.
+'use strict';
+const { spawn } = require('node:child_process');
+const path = require('node:path');
+
+const BUILD = path.resolve(__dirname, '../../build');
+const BUILDS = [28, 27];
+
+function startSandbox(api, extra = []) {
+    const child = spawn(path.join(BUILD, 'virel-host'),
+        ['serve', '--port', '0', '--addon', path.join(BUILD, `api${api}`, 'VirelPalette.apx'), ...extra],
+        { stdio: ['ignore', 'pipe', 'pipe'] });
+    const stdout = [];
+    let buffered = '';
+    const exited = new Promise((resolve) => child.on('exit', (code, signal) => resolve({ code, signal })));
+    const serving = new Promise((resolve, reject) => {
+        child.stdout.on('data', (data) => {
+            buffered += data;
+            let end;
+            while ((end = buffered.indexOf('\n')) >= 0) {
+                const line = JSON.parse(buffered.slice(0, end));
+                buffered = buffered.slice(end + 1);
+                stdout.push(line);
+                if (line.serving) resolve(line.serving);
+            }
+        });
+        exited.then(() => reject(new Error('virel-host serve ended before serving')));
+    });
+    return serving.then((url) => ({
+        url,
+        stdout,
+        exited,
+        stop(signal = 'SIGINT') { child.kill(signal); return exited; },
+        step(step, headers = {}) { return request(url, 'api/step', { method: 'POST', body: JSON.stringify(step), headers }); },
+        get(where, headers = {}) { return request(url, where, { headers }); },
+    }));
+}
+
+async function request(url, where, options) {
+    const response = await fetch(url + where, options);
+    const text = await response.text();
+    let body = text;
+    try { body = JSON.parse(text); } catch (e) { /* a file */ }
+    return { status: response.status, body };
+}
+
+module.exports = { startSandbox, BUILDS };
