@@ -24,6 +24,6 @@ function loadRange() {
     return JSON.parse(JSON.stringify(loadPage([], { range: true }).VirelRange));
 }
 
-const LOGIC = ['js/colour.js', 'js/finishes.js', 'js/range-index.js', 'js/catalogue.js', 'js/bridge.js'];
+const LOGIC = ['js/colour.js', 'js/finishes.js', 'js/search-text.js', 'js/range-index.js', 'js/catalogue.js', 'js/bridge.js'];
 
 module.exports = { loadPage, loadRange, LOGIC, WEB };
