@@ -11,7 +11,7 @@
         this.limit = limit;
         this.codes = [];
         var saved = null;
-        try { saved = JSON.parse(storage.getItem(key)); } catch (e) { saved = null; }
+        try { saved = JSON.parse(storage.getItem(key)); } catch { saved = null; }
         if (Array.isArray(saved)) {
             var seen = Object.create(null);
             for (var i = 0; i < saved.length && this.codes.length < limit; i++) {
@@ -59,7 +59,7 @@
     };
 
     ColourList.prototype._save = function () {
-        try { this.storage.setItem(this.key, JSON.stringify(this.codes)); } catch (e) { /* kept for this visit */ }
+        try { this.storage.setItem(this.key, JSON.stringify(this.codes)); } catch { /* kept for this visit */ }
     };
 
     Virel.ColourList = ColourList;

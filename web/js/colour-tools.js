@@ -15,7 +15,7 @@
     var COLLECTIONS = { '@favourites': 'favourites', '@recent': 'recent' };
 
     function storageOf(win) {
-        try { return win.localStorage; } catch (e) { return null; }
+        try { return win.localStorage; } catch { return null; }
     }
 
     // options: { range, familyLabel(id), onShow(colourIndex), onFavouritesChange() }
@@ -125,7 +125,7 @@
             document.body.appendChild(field);
             field.select();
             var ok = false;
-            try { ok = document.execCommand('copy'); } catch (e) { ok = false; }
+            try { ok = document.execCommand('copy'); } catch { ok = false; }
             field.remove();
             if (focused) focused.focus();
             if (ok) done(); else self.say('Could not copy here; the hex is ' + text + '.');
