@@ -50,6 +50,11 @@ test('search text', async (t) => {
     await t.test('a bare or r, g, b colour lists the same nearest colours as its "#" hex', () => {
         const hex = query('#c93f38');
         for (const text of ['c93f38', '201, 63, 56', 'rgb(201 63 56)']) assert.deepEqual(plain(query(text).items), plain(hex.items), text);
+        for (const filter of [{ lrv: 'dark' }, { within: [1, 2] }, { family: 'greys' }]) {
+            const r = query('c93f38', filter);
+            assert.deepEqual(plain([r.items, r.filterIgnored]), plain([hex.items, true]), JSON.stringify(filter));
+        }
+        assert.equal(hex.filterIgnored, false);
     });
 
     await t.test('six hex letters are a word while a name holds them, a colour otherwise', () => {

@@ -95,6 +95,8 @@
         };
         if (action === 'show') { this.opt.onShow(Number(button.getAttribute('data-index'))); return; }
         if (!item) return;
+        // Using a tool on a colour counts as viewing it, however short the visit.
+        this.recent.add(item.code);
         if (action === 'favourite') {
             var on = this.favourites.toggle(item.code);
             this.say(on ? item.code + ' added to favourites.' : item.code + ' removed from favourites.');

@@ -94,12 +94,12 @@
         return best;
     };
 
-    RangeIndex.prototype._nearest = function (target, family) {
+    RangeIndex.prototype._nearest = function (target, query) {
         var best = this.nearestTo(this.colour.rgbToLab(target), NEAREST_COUNT, -1);
         var distance = Object.create(null);
         var items = best.map(function (b) { distance[b.index] = b.d; return b.index; });
-        // Nearest matches come from the whole range; filterIgnored tells the reader a filter was set aside.
-        return { mode: 'nearest', items: items, target: target, distance: distance, filterIgnored: !!family };
+        // Nearest matches come from the whole range; filterIgnored tells the reader that filters were set aside.
+        return { mode: 'nearest', items: items, target: target, distance: distance, filterIgnored: !!(query.family || query.lrv || query.within) };
     };
 
     RangeIndex.prototype._candidates = function (query) {
@@ -127,7 +127,7 @@
     RangeIndex.prototype.query = function (query) {
         var text = String(query.text || '').trim();
         var asColour = Virel.searchText.colourQuery(text);
-        if (asColour && !asColour.wordLike) return this._nearest(asColour.rgb, query.family);
+        if (asColour && !asColour.wordLike) return this._nearest(asColour.rgb, query);
         var candidates = this._candidates(query);
         var i, c;
         if (!text) return { mode: 'all', items: candidates.map(function (x) { return x.index; }) };
@@ -146,7 +146,7 @@
             else second.push(c.index);
         }
         var items = exact.concat(first, second);
-        if (!items.length && asColour) return this._nearest(asColour.rgb, query.family);
+        if (!items.length && asColour) return this._nearest(asColour.rgb, query);
         return { mode: 'search', items: items };
     };
 
