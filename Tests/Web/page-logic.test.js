@@ -10,7 +10,7 @@ const { loadPage, LOGIC } = require('./page-scripts');
 const page = loadPage(LOGIC, { range: true });
 const { Virel } = page;
 const C = Virel.colour;
-const range = new Virel.RangeIndex(page.VirelRange, C);
+const range = new Virel.RangeIndex(page.Virel.rangeData, C);
 
 // Values made inside the page's script context, as plain values of this one.
 function plain(value) {
