@@ -8,9 +8,9 @@ const assert = require('node:assert/strict');
 const culori = require('culori');
 const { loadPage, LOGIC } = require('./page-scripts');
 
-const page = loadPage(LOGIC.concat(['js/colour-relations.js', 'js/colour-list.js', 'js/make-element.js', 'js/colour-dialogs.js']), { range: true });
+const page = loadPage(LOGIC.concat(['js/dom.js', 'js/colour-relations.js', 'js/colour-list.js', 'js/colour-dialogs.js']), { range: true });
 const { Virel } = page;
-const range = new Virel.RangeIndex(page.VirelRange, Virel.colour);
+const range = new Virel.RangeIndex(page.Virel.rangeData, Virel.colour);
 const de = culori.differenceCiede2000();
 const plain = (value) => JSON.parse(JSON.stringify(value));
 const names = (r) => r.items.map((i) => range.colours[i].name);

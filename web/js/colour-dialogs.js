@@ -4,7 +4,7 @@
 (function (Virel) {
     'use strict';
 
-    var make = function (tag, props, children) { return Virel.makeElement(tag, props, children); };
+    const { h, fill } = Virel.dom;
 
     // How a contrast ratio serves text of one colour on the other (WCAG 2 levels).
     function contrastVerdict(ratio) {
@@ -16,122 +16,116 @@
 
     // Every pair of the colours: [{ a, b, ratio, lrvDifference }].
     function comparePairs(items) {
-        var pairs = [];
-        for (var i = 0; i < items.length; i++) {
-            for (var j = i + 1; j < items.length; j++) {
-                pairs.push({
-                    a: items[i], b: items[j],
-                    ratio: Virel.colour.contrastOf(items[i].rgb, items[j].rgb),
-                    lrvDifference: Math.round(Math.abs(items[i].lrv - items[j].lrv) * 10) / 10
-                });
-            }
-        }
+        const pairs = [];
+        items.forEach((a, i) => items.slice(i + 1).forEach((b) => pairs.push({
+            a, b,
+            ratio: Virel.colour.contrastOf(a.rgb, b.rgb),
+            lrvDifference: Math.round(Math.abs(a.lrv - b.lrv) * 10) / 10
+        })));
         return pairs;
     }
 
-    function ColourDialog(className, title) {
-        var self = this;
-        this.heading = make('h2', { className: 'vt-dialog-title', id: className + '-title', textContent: title });
-        this.body = make('div', { className: 'vt-dialog-body' });
-        this.close = make('button', { type: 'button', className: 'vt-close', textContent: 'Close' });
-        this.el = make('dialog', { className: 'vt-dialog ' + className, 'aria-labelledby': className + '-title' },
-            [make('div', { className: 'vt-dialog-head' }, [this.heading, this.close]), this.body]);
-        this.opener = null;
-        this.close.addEventListener('click', function () { self.hide(); });
-        // Esc shuts this dialog only, not what lies beneath it.
-        this.el.addEventListener('keydown', function (e) {
-            if (e.key !== 'Escape') return;
-            e.preventDefault();
-            e.stopPropagation();
-            self.hide();
-        });
-        this.el.addEventListener('cancel', function (e) { e.preventDefault(); self.hide(); });
-        document.body.appendChild(this.el);
+    function colourFacts(item, familyLabel) {
+        return h('dl', { className: 'vt-facts' },
+            h('dt', { text: 'Hex' }), h('dd', { text: item.hex }),
+            h('dt', { text: 'RGB' }), h('dd', { text: `${item.rgb.r}, ${item.rgb.g}, ${item.rgb.b}` }),
+            h('dt', { text: 'LRV' }), h('dd', { text: String(item.lrv) }),
+            h('dt', { text: 'Family' }), h('dd', { text: familyLabel(item.family) }));
     }
 
-    ColourDialog.prototype.show = function (opener) {
-        this.opener = opener || document.activeElement;
-        if (!this.el.open) this.el.showModal();
-        this.close.focus();
-    };
+    class ColourDialog {
+        constructor(className, title, familyLabel) {
+            this.familyLabel = familyLabel;
+            this.heading = h('h2', { className: 'vt-dialog-title', id: className + '-title', text: title });
+            this.body = h('div', { className: 'vt-dialog-body' });
+            this.close = h('button', { type: 'button', className: 'vt-close', text: 'Close' });
+            this.el = h('dialog', { className: 'vt-dialog ' + className, 'aria-labelledby': className + '-title' },
+                h('div', { className: 'vt-dialog-head' }, this.heading, this.close), this.body);
+            this.opener = null;
+            this.onHide = null;
+            this.close.addEventListener('click', () => this.hide());
+            // Esc shuts this dialog only, not what lies beneath it.
+            this.el.addEventListener('keydown', (e) => {
+                if (e.key !== 'Escape') return;
+                e.preventDefault();
+                e.stopPropagation();
+                this.hide();
+            });
+            this.el.addEventListener('cancel', (e) => { e.preventDefault(); this.hide(); });
+            document.body.append(this.el);
+        }
 
-    ColourDialog.prototype.hide = function () {
-        if (this.el.open) this.el.close();
-        // The opener may have been redrawn meanwhile: then it is a function that finds it again.
-        var back = typeof this.opener === 'function' ? this.opener() : this.opener;
-        this.opener = null;
-        if (back && document.contains(back) && !back.disabled) back.focus();
-        if (this.onHide) this.onHide();
-    };
+        // opener: the control to give focus back to, or a function that finds it again when the
+        // control may be redrawn while the dialog is open.
+        show(opener) {
+            this.opener = opener || document.activeElement;
+            if (!this.el.open) this.el.showModal();
+            this.close.focus();
+        }
 
-    function colourFacts(item, familyLabel) {
-        return make('dl', { className: 'vt-facts' }, [
-            make('dt', { textContent: 'Hex' }), make('dd', { textContent: item.hex }),
-            make('dt', { textContent: 'RGB' }), make('dd', { textContent: item.rgb.r + ', ' + item.rgb.g + ', ' + item.rgb.b }),
-            make('dt', { textContent: 'LRV' }), make('dd', { textContent: String(item.lrv) }),
-            make('dt', { textContent: 'Family' }), make('dd', { textContent: familyLabel(item.family) })
-        ]);
+        hide() {
+            if (this.el.open) this.el.close();
+            const back = typeof this.opener === 'function' ? this.opener() : this.opener;
+            this.opener = null;
+            if (back && document.contains(back) && !back.disabled) back.focus();
+            if (this.onHide) this.onHide();
+        }
     }
 
     // One colour filling most of the window, its name written in the colour's own label ink.
-    function PreviewDialog(familyLabel) {
-        ColourDialog.call(this, 'vt-preview', 'Preview');
-        this.familyLabel = familyLabel;
-    }
-    PreviewDialog.prototype = Object.create(ColourDialog.prototype);
+    class PreviewDialog extends ColourDialog {
+        constructor(familyLabel) {
+            super('vt-preview', 'Preview', familyLabel);
+        }
 
-    PreviewDialog.prototype.open = function (item, opener) {
-        this.heading.textContent = 'Preview of ' + item.code + ' ' + item.name;
-        this.body.replaceChildren(
-            make('div', { className: 'vt-preview-colour', style: { background: item.hex, color: Virel.colour.inkFor(item.rgb) } }, [
-                make('span', { className: 'vt-preview-name', textContent: item.code + ' ' + item.name })
-            ]),
-            colourFacts(item, this.familyLabel));
-        this.show(opener);
-    };
+        open(item, opener) {
+            this.heading.textContent = `Preview of ${item.code} ${item.name}`;
+            fill(this.body,
+                h('div', { className: 'vt-preview-colour', style: { background: item.hex, color: Virel.colour.inkFor(item.rgb) } },
+                    h('span', { className: 'vt-preview-name', text: `${item.code} ${item.name}` })),
+                colourFacts(item, this.familyLabel));
+            this.show(opener);
+        }
+    }
 
     // Two or three colours side by side; onRemove(item) takes one out of the comparison.
-    function CompareDialog(familyLabel, onRemove) {
-        ColourDialog.call(this, 'vt-compare', 'Compare colours');
-        this.familyLabel = familyLabel;
-        this.onRemove = onRemove;
-    }
-    CompareDialog.prototype = Object.create(ColourDialog.prototype);
+    class CompareDialog extends ColourDialog {
+        constructor(familyLabel, onRemove) {
+            super('vt-compare', 'Compare colours', familyLabel);
+            this.onRemove = onRemove;
+        }
 
-    CompareDialog.prototype.open = function (items, opener) {
-        var self = this;
-        if (items.length < 2) { this.hide(); return; }
-        var columns = items.map(function (item) {
-            var remove = make('button', { type: 'button', className: 'vt-remove', textContent: 'Remove',
-                'aria-label': 'Remove ' + item.code + ' ' + item.name + ' from the comparison' });
-            remove.addEventListener('click', function () { self.onRemove(item); });
-            return make('li', { className: 'vt-compare-item' }, [
-                make('div', { className: 'vt-compare-colour', style: { background: item.hex } }),
-                make('div', { className: 'vt-compare-name', textContent: item.code + ' ' + item.name }),
-                colourFacts(item, self.familyLabel),
-                remove
-            ]);
-        });
-        var rows = comparePairs(items).map(function (p) {
-            return make('tr', null, [
-                make('th', { scope: 'row', textContent: p.a.code + ' and ' + p.b.code }),
-                make('td', { textContent: p.ratio.toFixed(2) + ':1, ' + contrastVerdict(p.ratio) }),
-                make('td', { textContent: String(p.lrvDifference) })
-            ]);
-        });
-        this.body.replaceChildren(
-            make('ul', { className: 'vt-compare-list' }, columns),
-            make('table', { className: 'vt-contrast' }, [
-                make('caption', { textContent: 'Contrast between the colours' }),
-                make('thead', null, [make('tr', null, [
-                    make('th', { scope: 'col', textContent: 'Pair' }),
-                    make('th', { scope: 'col', textContent: 'Contrast ratio' }),
-                    make('th', { scope: 'col', textContent: 'LRV difference' })
-                ])]),
-                make('tbody', null, rows)
-            ]));
-        if (this.el.open) this.close.focus(); else this.show(opener);
-    };
+        open(items, opener) {
+            if (items.length < 2) {
+                if (this.el.open) this.hide();
+                return;
+            }
+            const columns = items.map((item) => {
+                const remove = h('button', { type: 'button', className: 'vt-remove', text: 'Remove',
+                    'aria-label': `Remove ${item.code} ${item.name} from the comparison` });
+                remove.addEventListener('click', () => this.onRemove(item));
+                return h('li', { className: 'vt-compare-item' },
+                    h('div', { className: 'vt-compare-colour', style: { background: item.hex } }),
+                    h('div', { className: 'vt-compare-name', text: `${item.code} ${item.name}` }),
+                    colourFacts(item, this.familyLabel),
+                    remove);
+            });
+            const rows = comparePairs(items).map((p) => h('tr', {},
+                h('th', { scope: 'row', text: `${p.a.code} and ${p.b.code}` }),
+                h('td', { text: `${p.ratio.toFixed(2)}:1, ${contrastVerdict(p.ratio)}` }),
+                h('td', { text: String(p.lrvDifference) })));
+            fill(this.body,
+                h('ul', { className: 'vt-compare-list' }, columns),
+                h('table', { className: 'vt-contrast' },
+                    h('caption', { text: 'Contrast between the colours' }),
+                    h('thead', {}, h('tr', {},
+                        h('th', { scope: 'col', text: 'Pair' }),
+                        h('th', { scope: 'col', text: 'Contrast ratio' }),
+                        h('th', { scope: 'col', text: 'LRV difference' }))),
+                    h('tbody', {}, rows)));
+            if (this.el.open) this.close.focus(); else this.show(opener);
+        }
+    }
 
     Virel.PreviewDialog = PreviewDialog;
     Virel.CompareDialog = CompareDialog;

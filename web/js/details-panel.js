@@ -34,9 +34,11 @@
             const focused = this.el.details.contains(document.activeElement) ? document.activeElement.id : '';
             if (!item) {
                 fill(this.el.details, h('p', { className: 'details-empty', text: 'No colour to show.' }));
+                app.rangeView.tools.render(null);
             } else {
                 fill(this.el.details, this.describe(item));
                 if (focused) Virel.dom.byId(focused)?.focus();
+                app.rangeView.tools.render(item);
             }
             this.renderImport();
         }
@@ -57,7 +59,7 @@
                     h('dt', { text: 'RGB' }), h('dd', { id: 'details-rgb', text: `${c.r}, ${c.g}, ${c.b}` }),
                     h('dt', {}, h('abbr', { title: LRV_NOTE, text: 'LRV' })), h('dd', { id: 'details-lrv', text: String(item.lrv) })),
                 distance === null ? null : h('div', { className: 'details-delta',
-                    text: `ΔE2000 ${distance.toFixed(2)} from ${Virel.colour.toHex(app.rangeView.result.target)}` }),
+                    text: `ΔE2000 ${distance.toFixed(2)} from ${Virel.colour.toHex(app.rangeView.result.target)}: ${Virel.colour.differenceInWords(distance)}` }),
                 h('div', { className: 'details-project' },
                     material ? [h('span', { className: 'dot', 'aria-hidden': 'true' }), 'In the project'] : 'Not in the project'),
                 h('div', { className: 'details-actions' },

@@ -13,6 +13,12 @@
             this.query = { text: '', family: '', sort: 'lightness' };
             this.result = null;
             this.familyLabels = new Map(this.index.families.map((f) => [f.id, f.label]));
+            this.tools = new Virel.ColourTools({
+                range: this.index,
+                familyLabel: (id) => this.familyLabel(id),
+                onShow: (index) => this.show(index),
+                onFavouritesChange: () => this.renderCollections()
+            });
             this.setupControls();
             this.grid = new Virel.SwatchGrid(this.el.grid, {
                 cellWidth: 64,
@@ -46,6 +52,30 @@
             });
             el.family.addEventListener('change', () => this.setQuery({ family: el.family.value }));
             el.sort.addEventListener('change', () => this.setQuery({ sort: el.sort.value }));
+            el.details.after(this.tools.el);
+            el.selectionCount.after(this.tools.lrvSelect);
+            this.tools.lrvSelect.addEventListener('change', () => this.setQuery({}));
+            this.renderCollections();
+        }
+
+        // The family menu's favourites and recently viewed entries, with the favourites' count.
+        renderCollections() {
+            for (const { value, label } of this.tools.collectionOptions()) {
+                const option = this.el.family.querySelector(`option[value="${value}"]`) || this.el.family.appendChild(h('option', { value }));
+                option.textContent = label;
+            }
+            if (this.query.family === '@favourites') this.setQuery({});
+        }
+
+        // Makes a colour the active one, widening the list to the whole range when it is not shown.
+        show(index) {
+            if (!this.result.items.includes(index)) {
+                this.el.search.value = this.el.family.value = this.tools.lrvSelect.value = '';
+                Object.assign(this.query, { text: '', family: '' });
+                this.refresh(0);
+            }
+            this.grid.setActive(this.result.items.indexOf(index));
+            this.el.grid.focus();
         }
 
         familyLabel(id) {
@@ -74,7 +104,7 @@
         swatchLabel(item, marks) {
             const parts = [`${item.code} ${item.name}`, item.hex, `LRV ${item.lrv}`];
             const distance = this.distanceOf(item);
-            if (distance !== null) parts.push(`ΔE ${distance.toFixed(1)}`);
+            if (distance !== null) parts.push(`${Virel.colour.differenceInWords(distance)}, ΔE ${distance.toFixed(1)}`);
             if (marks.inProject) parts.push('in project');
             return parts.join(', ');
         }
@@ -86,7 +116,7 @@
 
         // Recomputes the list and redraws the grid, keeping the active colour when it is still listed.
         refresh(active, keep) {
-            const result = this.index.query(this.query);
+            const result = this.index.query(this.tools.scope(this.query));
             this.result = result;
             let pos = active >= 0 ? active : 0;
             if (keep && result.mode !== 'nearest') {
@@ -110,7 +140,7 @@
                 el.target.hidden = false;
                 el.target.style.background = hex;
                 el.target.title = hex;
-                el.count.textContent = 'Nearest to ' + hex;
+                el.count.textContent = 'Nearest to ' + hex + (r.filterIgnored ? ' in the whole range (filters set aside)' : '');
             } else {
                 el.target.hidden = true;
                 el.count.textContent = n.toLocaleString('en') + (n === 1 ? ' colour' : ' colours');
