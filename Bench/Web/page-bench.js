@@ -77,7 +77,7 @@ async function redraws(browser) {
         }
         const root = {
             folders: Array.from(byFamily, ([family, surfaces]) => ({
-                folders: [], path: 'Surfaces/Virel/' + Virel.app.familyLabels[family] + '/', surfaces,
+                folders: [], path: 'Surfaces/Virel/' + Virel.app.rangeView.familyLabel(family) + '/', surfaces,
             })),
             path: 'Surfaces/Virel/',
             surfaces: [],

@@ -33,7 +33,7 @@ async function main() {
         for (const shot of SHOTS) {
             // Pick the materials from the page's own range: blues and greens, as a project might.
             const probe = await openPage(browser, { fake: { absent: true } });
-            const range = await probe.page.evaluate(() => window.VirelRange.colours.map((c) => ({ code: c.code, family: c.family, hex: c.hex, name: c.name })));
+            const range = await probe.page.evaluate(() => window.Virel.rangeData.colours.map((c) => ({ code: c.code, family: c.family, hex: c.hex, name: c.name })));
             await probe.page.close();
             const pick = (family, n) => range.filter((c) => c.family === family).slice(n, n + 1).map((c) => c.code);
             const codes = [...pick('blues', 300), ...pick('greens', 200), ...pick('whites', 40), ...pick('reds', 350)];

@@ -48,7 +48,9 @@ async function openPage(browser, { fake = {}, viewport = { width: 600, height: 4
     }, fake);
     await page.addInitScript({ content: FAKE_SCRIPT });
     await page.goto(PAGE_URL);
-    await page.waitForFunction(() => window.Virel && window.Virel.app);
+    await page.waitForFunction(() => window.Virel && window.Virel.app, null, { timeout: 10000 }).catch((e) => {
+        throw new Error(`the page did not start: ${problems.join('; ') || e.message}`);
+    });
     return { page, problems };
 }
 

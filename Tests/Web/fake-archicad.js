@@ -11,17 +11,17 @@
    The test side is window.__fake: calls, failNext, pick, cancelPick, addMaterial, sendModified. */
 (function () {
     'use strict';
-    var opt = window.__virelFakeOptions || {};
+    const opt = window.__virelFakeOptions || {};
     if (opt.absent) return;
 
-    var ROOT = ['Surfaces', 'Virel'];
-    var folders = [];           // { components, surfaces } in creation order
-    var serial = 0;
-    var failures = Object.create(null);
-    var painting = false;
-    var queuedPicks = 0;
+    const ROOT = ['Surfaces', 'Virel'];
+    const folders = [];           // { components, surfaces } in creation order
+    let serial = 0;
+    const failures = Object.create(null);
+    let painting = false;
+    let queuedPicks = 0;
 
-    var fake = window.__fake = {
+    const fake = window.__fake = {
         calls: [],
         lines: [],
         resizes: [],
@@ -30,8 +30,8 @@
         get queuedPicks() { return queuedPicks; }
     };
 
-    function jsonError(kind, id, text) {
-        return new Error('[json.exception.' + kind + '.' + id + '] ' + text);
+    function jsonError(kind, id, what) {
+        return new Error('[json.exception.' + kind + '.' + id + '] ' + what);
     }
 
     function typeName(v) {
@@ -82,27 +82,27 @@
 
     function samePath(a, b) {
         if (a.length !== b.length) return false;
-        for (var i = 0; i < a.length; i++) if (a[i] !== b[i]) return false;
+        for (let i = 0; i < a.length; i++) if (a[i] !== b[i]) return false;
         return true;
     }
 
     function findFolder(components) {
-        for (var i = 0; i < folders.length; i++) if (samePath(folders[i].components, components)) return folders[i];
+        for (let i = 0; i < folders.length; i++) if (samePath(folders[i].components, components)) return folders[i];
         return null;
     }
 
     function makeFolder(components) {
-        var found = findFolder(components);
+        const found = findFolder(components);
         if (found) return found;
         if (components.length > 1) makeFolder(components.slice(0, -1));
-        var folder = { components: components.slice(), surfaces: [] };
+        const folder = { components: components.slice(), surfaces: [] };
         folders.push(folder);
         return folder;
     }
 
     function newId() {
         serial += 1;
-        var hex = serial.toString(16).toUpperCase();
+        const hex = serial.toString(16).toUpperCase();
         return '8F2C' + ('0000' + hex).slice(-4) + '-0000-4000-8000-' + ('000000000000' + hex).slice(-12);
     }
 
@@ -117,8 +117,8 @@
     }
 
     function folderText(components) {
-        var here = findFolder(components);
-        var subs = folders.filter(function (f) {
+        const here = findFolder(components);
+        const subs = folders.filter(function (f) {
             return f.components.length === components.length + 1 && samePath(f.components.slice(0, -1), components);
         });
         return '{"folders":[' + subs.map(function (f) { return folderText(f.components); }).join(',')
@@ -132,15 +132,15 @@
 
     // One createMaterials entry into the project, every member read before anything is made.
     function create(entry) {
-        var name = text(member(entry, 'name'));
-        var color = member(entry, 'color');
-        var red = integer(member(color, 'red')) & 255;
-        var green = integer(member(color, 'green')) & 255;
-        var blue = integer(member(color, 'blue')) & 255;
-        var components = text(member(entry, 'path')).split('/');
-        var product = member(entry, 'product');
+        const name = text(member(entry, 'name'));
+        const color = member(entry, 'color');
+        const red = integer(member(color, 'red')) & 255;
+        const green = integer(member(color, 'green')) & 255;
+        const blue = integer(member(color, 'blue')) & 255;
+        const components = text(member(entry, 'path')).split('/');
+        const product = member(entry, 'product');
         function short(v) { return (integer(v) << 16) >> 16; }
-        var surface = {
+        const surface = {
             id: newId(), name: name,
             red: Math.trunc(red / 255 * 255), green: Math.trunc(green / 255 * 255), blue: Math.trunc(blue / 255 * 255),
             ambient: short(member(product, 'ambient')), diffuse: short(member(product, 'diffuse')),
@@ -176,12 +176,12 @@
     // Wraps a call body: logs the call, applies a planned failure, and answers as configured.
     function call(name, body) {
         return function (argument) {
-            var count = arguments.length;
+            const count = arguments.length;
             fake.calls.push({ name: name, arg: argument, count: count });
-            var planned = failures[name];
+            const planned = failures[name];
             if (planned) delete failures[name];
-            var promised = answerWithPromise(name);
-            var run = function () {
+            const promised = answerWithPromise(name);
+            const run = function () {
                 if (planned) throw new Error(planned);
                 return body(argument, count);
             };
@@ -207,12 +207,12 @@
         }),
         getMaterials: call('getMaterials', function () { return catalogueText(); }),
         resize: call('resize', function (argument, count) {
-            var size = parse(argumentText(argument, count));
+            const size = parse(argumentText(argument, count));
             fake.resizes.push({ width: integer(member(size, 'width')), height: integer(member(size, 'height')) });
             return undefined;
         }),
         paintElement: call('paintElement', function (argument, count) {
-            var a = parse(argumentText(argument, count));
+            const a = parse(argumentText(argument, count));
             fake.painted.push({
                 elementId: text(member(a, 'elementId')), elementIndex: integer(member(a, 'elementIndex')),
                 materialId: text(member(a, 'materialId')), bodyIndex: integer(member(a, 'bodyIndex')),
@@ -233,7 +233,7 @@
             return undefined;
         }),
         deleteMaterial: call('deleteMaterial', function (argument, count) {
-            var id = argumentText(argument, count).replace(/[{}]/g, '').toUpperCase();
+            const id = argumentText(argument, count).replace(/[{}]/g, '').toUpperCase();
             folders.forEach(function (f) {
                 f.surfaces = f.surfaces.filter(function (s) { return s.id !== id; });
             });
@@ -241,8 +241,8 @@
             return catalogueText();
         }),
         createMaterials: call('createMaterials', function (argument, count) {
-            var entries = entriesOf(parse(argumentText(argument, count)));
-            for (var i = 0; i < entries.length; i++) create(entries[i]);
+            const entries = entriesOf(parse(argumentText(argument, count)));
+            for (let i = 0; i < entries.length; i++) create(entries[i]);
             changed();
             return catalogueText();
         })

@@ -52,7 +52,7 @@ describe('opening the page', () => {
         const last = await drawnSwatches(page);
         assert.equal(last[last.length - 1].pos, total - 1);
         const expectedLast = await page.evaluate(() => {
-            const r = Virel.app.state.result;
+            const r = Virel.app.rangeView.result;
             return Virel.app.range.colours[r.items[r.items.length - 1]].code;
         });
         assert.equal(last[last.length - 1].code, expectedLast);

@@ -30,7 +30,7 @@ async function chooseInProject(page, name) {
 }
 
 async function painting(page) {
-    return page.evaluate(() => [Virel.app.state.painting, document.getElementById('paint').textContent,
+    return page.evaluate(() => [Virel.app.painting.active, document.getElementById('paint').textContent,
         document.getElementById('paintbar').classList.contains('is-painting')]);
 }
 
@@ -170,7 +170,7 @@ describe('painting', () => {
         const { page } = await openPage(browser, { fake: seeded() });
         await settle(page);
         assert.equal(await page.isDisabled('#paint'), true);
-        await page.evaluate(() => Virel.app.startPainting());
+        await page.evaluate(() => Virel.app.painting.start());
         assert.match(await text(page, '#message-text'), /^Choose a material to paint with first/);
         assert.deepEqual((await calls(page)).map((c) => c.name), ['getMaterials']);
         await page.close();

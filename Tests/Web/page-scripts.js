@@ -21,9 +21,9 @@ function loadPage(files, { range = false } = {}) {
 
 // The generated range as plain values of the caller's own context.
 function loadRange() {
-    return JSON.parse(JSON.stringify(loadPage([], { range: true }).VirelRange));
+    return JSON.parse(JSON.stringify(loadPage([], { range: true }).Virel.rangeData));
 }
 
-const LOGIC = ['js/colour.js', 'js/finishes.js', 'js/range-index.js', 'js/catalogue.js', 'js/bridge.js'];
+const LOGIC = ['js/colour.js', 'js/finishes.js', 'js/search-text.js', 'js/range-index.js', 'js/catalogue.js', 'js/bridge.js'];
 
 module.exports = { loadPage, loadRange, LOGIC, WEB };

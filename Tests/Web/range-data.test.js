@@ -19,7 +19,7 @@ function oklchOf(hex) {
 }
 
 test('range script', async (t) => {
-    await t.test('assigns window.VirelRange with about five thousand colours', () => {
+    await t.test('assigns window.Virel.rangeData with about five thousand colours', () => {
         assert.ok(Array.isArray(range.colours));
         assert.ok(range.colours.length > 4500 && range.colours.length < 5500, `${range.colours.length} colours`);
     });
@@ -117,8 +117,8 @@ test('codes', async (t) => {
         assert.equal(one, two);
         const w = {};
         new Function('window', one)(w);
-        assert.deepEqual(w.VirelRange.colours.map((c) => c.name).sort(), ['Alpha', 'Beta']);
-        assert.equal(w.VirelRange.colours.find((c) => c.name === 'Alpha').hex, '#123456', 'the first spelling wins');
-        assert.equal(w.VirelRange.colours.length, 2, 'a name repeated in another case is kept once');
+        assert.deepEqual(w.Virel.rangeData.colours.map((c) => c.name).sort(), ['Alpha', 'Beta']);
+        assert.equal(w.Virel.rangeData.colours.find((c) => c.name === 'Alpha').hex, '#123456', 'the first spelling wins');
+        assert.equal(w.Virel.rangeData.colours.length, 2, 'a name repeated in another case is kept once');
     });
 });

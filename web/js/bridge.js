@@ -15,7 +15,7 @@
 
     function reasonOf(e) {
         if (e === undefined || e === null) return 'no reason was given';
-        var text = typeof e === 'string' ? e : (e && e.message) || String(e);
+        let text = typeof e === 'string' ? e : (e && e.message) || String(e);
         // The add-on's JSON errors start with a bracketed tag that says nothing to the user.
         text = String(text).replace(/^\s*\[[a-z_.0-9]+\]\s*/i, '').trim();
         return text || 'no reason was given';
@@ -26,7 +26,7 @@
     }
 
     Bridge.prototype.host = function () {
-        var h = this.win.archicad;
+        const h = this.win.archicad;
         return h && (typeof h === 'object' || typeof h === 'function') ? h : null;
     };
 
@@ -36,12 +36,12 @@
 
     // call("getMaterials") or call("resize", text): the argument is passed only when given.
     Bridge.prototype.call = function (name, arg) {
-        var self = this;
-        var withArg = arguments.length > 1;
+        const self = this;
+        const withArg = arguments.length > 1;
         return new Promise(function (resolve) {
-            var host = self.host();
+            const host = self.host();
             if (!host) throw new CallError(name, 'the palette is not connected to a project', 'not-connected');
-            var fn = host[name];
+            const fn = host[name];
             if (typeof fn !== 'function') throw new CallError(name, 'the add-on does not offer "' + name + '"', 'missing');
             resolve(withArg ? fn.call(host, arg) : fn.call(host));
         }).catch(function (e) {
@@ -51,7 +51,7 @@
 
     // Calls whose result is the catalogue text: resolve with the parsed catalogue root.
     Bridge.prototype.catalogueCall = function (name, arg) {
-        var p = arguments.length > 1 ? this.call(name, arg) : this.call(name);
+        const p = arguments.length > 1 ? this.call(name, arg) : this.call(name);
         return p.then(function (text) {
             if (text === undefined || text === null || text === '') {
                 throw new CallError(name, 'the project sent no material list');

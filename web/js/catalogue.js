@@ -2,18 +2,18 @@
 (function (Virel) {
     'use strict';
 
-    var ROOT_PATH = 'Surfaces/Virel/';
-    var CODE_IN_NAME = /^([A-Z]{3}-\d{4})(?:\s|$)/;
+    const ROOT_PATH = 'Surfaces/Virel/';
+    const CODE_IN_NAME = /^([A-Z]{3}-\d{4})(?:\s|$)/;
 
     function fail(why) {
-        var e = new Error('the project sent a material list the palette cannot read (' + why + ')');
+        const e = new Error('the project sent a material list the palette cannot read (' + why + ')');
         e.plain = true;
         return e;
     }
 
     // A catalogue arrives as JSON text (call results) or as an object (onMaterialsModified).
     function parse(value) {
-        var root = value;
+        let root = value;
         if (typeof value === 'string') {
             try { root = JSON.parse(value); } catch (e) { throw fail('not JSON'); }
         }
@@ -26,40 +26,40 @@
         if (typeof folder.path !== 'string') throw fail('a folder has no path');
         if (!Array.isArray(folder.folders) || !Array.isArray(folder.surfaces)) throw fail('a folder lacks its lists');
         if (depth > 64) throw fail('folders nest too deep');
-        for (var i = 0; i < folder.surfaces.length; i++) {
-            var s = folder.surfaces[i];
+        for (let i = 0; i < folder.surfaces.length; i++) {
+            const s = folder.surfaces[i];
             if (!s || typeof s.id !== 'string' || typeof s.name !== 'string') throw fail('a material has no id or name');
         }
-        for (var j = 0; j < folder.folders.length; j++) checkFolder(folder.folders[j], depth + 1);
+        for (let j = 0; j < folder.folders.length; j++) checkFolder(folder.folders[j], depth + 1);
     }
 
     function codeOfName(name) {
-        var m = CODE_IN_NAME.exec(String(name));
+        const m = CODE_IN_NAME.exec(String(name));
         return m ? m[1] : null;
     }
 
     function folderName(path) {
-        var parts = String(path).split('/').filter(function (p) { return p !== ''; });
+        const parts = String(path).split('/').filter(function (p) { return p !== ''; });
         return parts.length ? parts[parts.length - 1] : '(unnamed)';
     }
 
     function channel(v) {
-        var n = Math.round(Number(v));
+        const n = Math.round(Number(v));
         return n >= 0 && n <= 255 ? n : 0;
     }
 
     // root -> { folders: [{ path, name, depth, materials }], materials, byId, byCode }.
     // Folders come depth first, each before its subfolders, as the tree shows them.
     function flatten(root) {
-        var out = { folders: [], materials: [], byId: Object.create(null), byCode: Object.create(null) };
+        const out = { folders: [], materials: [], byId: Object.create(null), byCode: Object.create(null) };
         (function walk(folder, depth) {
-            var entry = { path: folder.path, name: depth === 0 ? 'Virel' : folderName(folder.path), depth: depth, materials: [] };
+            const entry = { path: folder.path, name: depth === 0 ? 'Virel' : folderName(folder.path), depth: depth, materials: [] };
             out.folders.push(entry);
-            for (var i = 0; i < folder.surfaces.length; i++) {
-                var s = folder.surfaces[i];
-                var color = s.color || {};
-                var rgb = { r: channel(color.red), g: channel(color.green), b: channel(color.blue) };
-                var material = {
+            for (let i = 0; i < folder.surfaces.length; i++) {
+                const s = folder.surfaces[i];
+                const color = s.color || {};
+                const rgb = { r: channel(color.red), g: channel(color.green), b: channel(color.blue) };
+                const material = {
                     id: s.id,
                     name: s.name,
                     rgb: rgb,
@@ -73,7 +73,7 @@
                 out.byId[material.id] = material;
                 if (material.code) (out.byCode[material.code] = out.byCode[material.code] || []).push(material);
             }
-            for (var j = 0; j < folder.folders.length; j++) walk(folder.folders[j], depth + 1);
+            for (let j = 0; j < folder.folders.length; j++) walk(folder.folders[j], depth + 1);
         })(root, 0);
         return out;
     }
@@ -99,7 +99,7 @@
         });
     }
 
-    var EMPTY = '{"folders":[],"path":"Surfaces/Virel/","surfaces":[]}';
+    const EMPTY = '{"folders":[],"path":"Surfaces/Virel/","surfaces":[]}';
 
     Virel.catalogue = {
         ROOT_PATH: ROOT_PATH,

@@ -92,8 +92,44 @@
         return contrast(l, 0) >= contrast(l, 1) ? '#000000' : '#ffffff';
     }
 
+    // The ink for a swatch label, from the swatch's own sRGB value: black or white, whichever
+    // contrasts more. Over sRGB the better of the two always reaches 4.5:1 or more.
     function inkFor(rgb) {
         return inkForLuminance(luminance(rgb));
+    }
+
+    // WCAG contrast ratio of two sRGB colours, 1 to 21.
+    function contrastOf(rgbA, rgbB) {
+        return contrast(luminance(rgbA), luminance(rgbB));
+    }
+
+    // Light reflectance value as the range states it: 100 x relative luminance, one decimal.
+    function lrvOf(rgb) {
+        return Math.round(luminance(rgb) * 1000) / 10;
+    }
+
+    // Upper CIEDE2000 bounds of each way of saying how far apart two colours look.
+    var DIFFERENCE_WORDS = [
+        [1, 'same to the eye'],
+        [2, 'very close'],
+        [3.5, 'close'],
+        [5, 'similar'],
+        [10, 'noticeably different'],
+        [Infinity, 'far off']
+    ];
+
+    function differenceInWords(deltaE) {
+        for (var i = 0; i < DIFFERENCE_WORDS.length; i++) {
+            if (deltaE < DIFFERENCE_WORDS[i][0]) return DIFFERENCE_WORDS[i][1];
+        }
+        return DIFFERENCE_WORDS[DIFFERENCE_WORDS.length - 1][1];
+    }
+
+    // The same lightness and chroma at a hue turned by the given degrees (CIELCh).
+    function turnHue(lab, degrees) {
+        var chroma = Math.sqrt(lab[1] * lab[1] + lab[2] * lab[2]);
+        var hue = Math.atan2(lab[2], lab[1]) + degrees * Math.PI / 180;
+        return [lab[0], chroma * Math.cos(hue), chroma * Math.sin(hue)];
     }
 
     Virel.colour = {
@@ -103,6 +139,10 @@
         rgbToLab: rgbToLab,
         deltaE2000: deltaE2000,
         contrast: contrast,
+        contrastOf: contrastOf,
+        lrvOf: lrvOf,
+        differenceInWords: differenceInWords,
+        turnHue: turnHue,
         inkFor: inkFor,
         inkForLuminance: inkForLuminance
     };

@@ -1,35 +1,38 @@
 /* window.VirelEvents: the add-on calls these methods by running one line of script in the page.
    Loaded first, so that a line that comes before the palette's code is ready is kept, not lost. */
-(function () {
+(function (Virel) {
     'use strict';
-    var handler = null;
-    var queue = [];
+    let handler = null;
+    let queue = [];
 
     function deliver(name, args) {
-        if (handler) {
-            try { handler(name, args); } catch (e) { if (window.console) console.error(e); }
-        } else {
+        if (!handler) {
             queue.push([name, args]);
+            return;
+        }
+        try {
+            handler(name, args);
+        } catch (e) {
+            console.error(e);
         }
     }
 
     window.VirelEvents = {
-        onCreated: function () { deliver('created', []); },
-        onShow: function () { deliver('show', []); },
-        onHide: function () { deliver('hide', []); },
-        onDestroy: function () { deliver('destroy', []); },
-        onIsPainting: function (painting) { deliver('isPainting', [painting === true || painting === 'true']); },
-        onMaterialsModified: function (catalogue) { deliver('materialsModified', [catalogue]); },
-        onElementSelected: function (guidText, elementIndex, bodyIndex, polygonIndex) {
-            deliver('elementSelected', [String(guidText), elementIndex, bodyIndex, polygonIndex]);
-        }
+        onCreated: () => deliver('created', []),
+        onShow: () => deliver('show', []),
+        onHide: () => deliver('hide', []),
+        onDestroy: () => deliver('destroy', []),
+        onIsPainting: (painting) => deliver('isPainting', [painting === true || painting === 'true']),
+        onMaterialsModified: (catalogue) => deliver('materialsModified', [catalogue]),
+        onElementSelected: (guidText, elementIndex, bodyIndex, polygonIndex) =>
+            deliver('elementSelected', [String(guidText), elementIndex, bodyIndex, polygonIndex])
     };
 
     // The palette's code attaches here once; lines that arrived earlier are handed over in order.
-    window.VirelEventsAttach = function (fn) {
+    Virel.attachEvents = function (fn) {
         handler = fn;
-        var pending = queue;
+        const pending = queue;
         queue = [];
-        for (var i = 0; i < pending.length; i++) deliver(pending[i][0], pending[i][1]);
+        for (const [name, args] of pending) deliver(name, args);
     };
-})();
+})(window.Virel = window.Virel || {});

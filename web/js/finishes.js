@@ -11,7 +11,7 @@
     ];
 
     Virel.finishById = function (id) {
-        for (var i = 0; i < Virel.finishes.length; i++) {
+        for (let i = 0; i < Virel.finishes.length; i++) {
             if (Virel.finishes[i].id === id) return Virel.finishes[i];
         }
         return null;
@@ -20,8 +20,8 @@
     // The finish whose values a catalogue material carries, or null for other materials.
     Virel.finishOfProduct = function (product) {
         if (!product) return null;
-        for (var i = 0; i < Virel.finishes.length; i++) {
-            var p = Virel.finishes[i].product;
+        for (let i = 0; i < Virel.finishes.length; i++) {
+            const p = Virel.finishes[i].product;
             if (p.ambient === product.ambient && p.diffuse === product.diffuse
                 && p.shine === product.shine && p.specular === product.specular) {
                 return Virel.finishes[i];

@@ -3,11 +3,8 @@
 (function (Virel) {
     'use strict';
 
-    function esc(text) {
-        return String(text).replace(/[&<>"']/g, function (ch) {
-            return { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;', "'": '&#39;' }[ch];
-        });
-    }
+    const { h } = Virel.dom;
+    const INDENT_PX = 14;
 
     // options: { onChoose(id), onRemove(id), finishLabel(material) }
     function ProjectTree(element, options) {
@@ -18,17 +15,17 @@
         this.flat = null;
         this.chosenId = null;
         this.note = '';
-        var self = this;
+        const self = this;
         element.addEventListener('click', function (e) { self._click(e); });
         element.addEventListener('keydown', function (e) { self._key(e); });
         element.addEventListener('focusin', function (e) {
-            var row = self._row(e.target);
+            const row = self._row(e.target);
             if (row) self._rove(row);
         });
     }
 
     ProjectTree.prototype._row = function (node) {
-        var row = node && node.closest ? node.closest('[role="treeitem"]') : null;
+        const row = node && node.closest ? node.closest('[role="treeitem"]') : null;
         return row && this.el.contains(row) ? row : null;
     };
 
@@ -37,7 +34,7 @@
     };
 
     ProjectTree.prototype._rove = function (row) {
-        var old = this.el.querySelector('[role="treeitem"][tabindex="0"]');
+        const old = this.el.querySelector('[role="treeitem"][tabindex="0"]');
         if (old && old !== row) old.setAttribute('tabindex', '-1');
         row.setAttribute('tabindex', '0');
         this.focusKey = row.getAttribute('data-key');
@@ -48,52 +45,35 @@
         this.flat = flat;
         this.chosenId = chosenId;
         this.note = note || '';
-        var hadFocus = this.el.contains(document.activeElement);
-        var focusIndex = -1;
+        const hadFocus = this.el.contains(document.activeElement);
+        let focusIndex = -1;
         if (hadFocus) focusIndex = this._rows().indexOf(this._row(document.activeElement));
-        var html = [];
+        const drawn = [];
         if (!flat) {
-            html.push('<p class="tree-note">' + esc(this.note) + '</p>');
+            drawn.push(h('p', { className: 'tree-note', text: this.note }));
         } else if (!flat.materials.length && flat.folders.length <= 1) {
-            html.push('<p class="tree-note">No Virel colours in this project yet. Choose colours in the range and import them.</p>');
+            drawn.push(h('p', { className: 'tree-note', text: 'No Virel colours in this project yet. Choose colours in the range and import them.' }));
         } else {
-            var hiddenBelow = -1;
-            for (var i = 0; i < flat.folders.length; i++) {
-                var folder = flat.folders[i];
+            let hiddenBelow = -1;
+            for (const folder of flat.folders) {
                 if (hiddenBelow >= 0 && folder.depth > hiddenBelow) continue;
                 hiddenBelow = -1;
-                var level = Math.max(1, folder.depth);
+                const level = Math.max(1, folder.depth);
                 if (folder.depth > 0) {
-                    var collapsed = !!this.collapsed[folder.path];
-                    html.push('<div class="tree-folder" role="treeitem" tabindex="-1" aria-level="' + level
-                        + '" aria-expanded="' + (collapsed ? 'false' : 'true') + '" data-key="f:' + esc(folder.path)
-                        + '" data-folder="' + esc(folder.path) + '" style="padding-left:' + (4 + (level - 1) * 14) + 'px">'
-                        + '<span class="twisty" aria-hidden="true"></span><span class="folder-name">' + esc(folder.name)
-                        + '</span> <span class="folder-count">' + folder.materials.length + '</span></div>');
+                    const collapsed = !!this.collapsed[folder.path];
+                    drawn.push(this.folderRow(folder, level, collapsed));
                     if (collapsed) { hiddenBelow = folder.depth; continue; }
                 }
-                var mLevel = folder.depth > 0 ? level + 1 : 1;
-                for (var j = 0; j < folder.materials.length; j++) {
-                    var m = folder.materials[j];
-                    var finish = this.opt.finishLabel(m);
-                    var chosen = m.id === chosenId;
-                    html.push('<div class="tree-mat' + (chosen ? ' is-chosen' : '') + '" role="treeitem" tabindex="-1" aria-level="'
-                        + mLevel + '" aria-selected="' + (chosen ? 'true' : 'false') + '" data-key="m:' + esc(m.id)
-                        + '" data-id="' + esc(m.id) + '" aria-label="' + esc(m.name + (finish ? ', ' + finish : '')
-                        + (chosen ? ', chosen for painting' : '')) + '" style="padding-left:' + (4 + (mLevel - 1) * 14) + 'px">'
-                        + '<span class="mat-sw" style="background:' + m.hex + '"></span><span class="mat-name" title="'
-                        + esc(m.name) + '">' + esc(m.name) + '</span><span class="mat-finish">' + esc(finish || '')
-                        + '</span><button type="button" class="mat-remove" tabindex="-1" data-remove="' + esc(m.id)
-                        + '" aria-label="Remove ' + esc(m.name) + '" title="Remove from project">&#215;</button></div>');
-                }
+                const mLevel = folder.depth > 0 ? level + 1 : 1;
+                for (const m of folder.materials) drawn.push(this.materialRow(m, mLevel, m.id === chosenId));
             }
         }
-        this.el.innerHTML = html.join('');
-        var rows = this._rows();
+        this.el.replaceChildren(...drawn);
+        const rows = this._rows();
         if (!rows.length) return;
-        var target = null;
+        let target = null;
         if (this.focusKey) {
-            for (var r = 0; r < rows.length && !target; r++) if (rows[r].getAttribute('data-key') === this.focusKey) target = rows[r];
+            for (let r = 0; r < rows.length && !target; r++) if (rows[r].getAttribute('data-key') === this.focusKey) target = rows[r];
         }
         if (!target && focusIndex >= 0) target = rows[Math.min(focusIndex, rows.length - 1)];
         if (!target) target = rows[0];
@@ -102,15 +82,36 @@
         if (hadFocus) target.focus();
     };
 
+    ProjectTree.prototype.folderRow = function (folder, level, collapsed) {
+        return h('div', { className: 'tree-folder', role: 'treeitem', tabindex: '-1', 'aria-level': level,
+            'aria-expanded': String(!collapsed), 'data-key': 'f:' + folder.path, 'data-folder': folder.path,
+            style: { paddingLeft: (4 + (level - 1) * INDENT_PX) + 'px' } },
+        h('span', { className: 'twisty', 'aria-hidden': 'true' }), h('span', { className: 'folder-name', text: folder.name }),
+        ' ', h('span', { className: 'folder-count', text: String(folder.materials.length) }));
+    };
+
+    ProjectTree.prototype.materialRow = function (m, level, chosen) {
+        const finish = this.opt.finishLabel(m);
+        return h('div', { className: 'tree-mat' + (chosen ? ' is-chosen' : ''), role: 'treeitem', tabindex: '-1',
+            'aria-level': level, 'aria-selected': String(chosen), 'data-key': 'm:' + m.id, 'data-id': m.id,
+            'aria-label': m.name + (finish ? ', ' + finish : '') + (chosen ? ', chosen for painting' : ''),
+            style: { paddingLeft: (4 + (level - 1) * INDENT_PX) + 'px' } },
+        h('span', { className: 'mat-sw', style: { background: m.hex } }),
+        h('span', { className: 'mat-name', title: m.name, text: m.name }),
+        h('span', { className: 'mat-finish', text: finish || '' }),
+        h('button', { type: 'button', className: 'mat-remove', tabindex: '-1', 'data-remove': m.id,
+            'aria-label': 'Remove ' + m.name, title: 'Remove from project', text: '×' }));
+    };
+
     ProjectTree.prototype.toggleFolder = function (path) {
         this.collapsed[path] = !this.collapsed[path];
         this.render(this.flat, this.chosenId, this.note);
     };
 
     ProjectTree.prototype._click = function (e) {
-        var remove = e.target.closest ? e.target.closest('[data-remove]') : null;
+        const remove = e.target.closest ? e.target.closest('[data-remove]') : null;
         if (remove) { this.opt.onRemove(remove.getAttribute('data-remove')); return; }
-        var row = this._row(e.target);
+        const row = this._row(e.target);
         if (!row) return;
         this._rove(row);
         if (row.hasAttribute('data-folder')) this.toggleFolder(row.getAttribute('data-folder'));
@@ -118,12 +119,12 @@
     };
 
     ProjectTree.prototype._key = function (e) {
-        var row = this._row(e.target);
+        const row = this._row(e.target);
         if (!row) return;
-        var rows = this._rows();
-        var i = rows.indexOf(row);
-        var folder = row.getAttribute('data-folder');
-        var move = null;
+        const rows = this._rows();
+        const i = rows.indexOf(row);
+        const folder = row.getAttribute('data-folder');
+        let move = null;
         switch (e.key) {
             case 'ArrowDown': move = i + 1; break;
             case 'ArrowUp': move = i - 1; break;

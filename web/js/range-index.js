@@ -1,8 +1,17 @@
-/* The colour range as the page browses it: family filter, sort orders, search, nearest match. */
+/* The colour range as the page browses it: family and LRV filters, sort orders, search, nearest match. */
 (function (Virel) {
     'use strict';
 
     var NEAREST_COUNT = 24;
+
+    // Light-reflectance bands the range can be narrowed to, lightest first: min inclusive, max exclusive.
+    var LRV_BANDS = {
+        'very-light': { min: 70, max: Infinity, label: 'LRV 70 and above' },
+        light: { min: 50, max: 70, label: 'LRV 50 to 70' },
+        mid: { min: 30, max: 50, label: 'LRV 30 to 50' },
+        dark: { min: 15, max: 30, label: 'LRV 15 to 30' },
+        'very-dark': { min: -Infinity, max: 15, label: 'LRV below 15' }
+    };
 
     // The range's own "#rrggbb" texts, without a regular expression per colour.
     function fastRgb(hex) {
@@ -25,17 +34,17 @@
                 name: String(src.name),
                 hex: String(src.hex).toLowerCase(),
                 family: src.family,
-                lrv: src.lrv,
+                lrv: typeof src.lrv === 'number' ? src.lrv : colour.lrvOf(rgb),
                 rgb: rgb,
                 lab: colour.rgbToLab(rgb),
                 hue: typeof src.h === 'number' ? src.h : 0,
                 chroma: typeof src.c === 'number' ? src.c : 0,
-                ink: typeof src.lrv === 'number' ? colour.inkForLuminance(src.lrv / 100) : colour.inkFor(rgb)
+                ink: colour.inkFor(rgb)
             };
             item.lightness = typeof src.l === 'number' ? src.l : item.lab[0];
             var code = item.code.toLowerCase();
             item.codeKey = code;
-            item.nameKey = item.name.toLowerCase();
+            item.nameKey = Virel.searchText.fold(item.name);
             item.key = code + ' ' + code.replace(/[^a-z0-9]/g, '') + ' ' + item.nameKey;
             this.colours[i] = item;
             this.byCode[item.code] = item;
@@ -48,7 +57,9 @@
             hue: this._order(function (a, b) {
                 var ga = a.chroma < 2.5 ? 1 : 0, gb = b.chroma < 2.5 ? 1 : 0;
                 return ga - gb || (ga ? 0 : a.hue - b.hue) || b.lightness - a.lightness || a.index - b.index;
-            })
+            }),
+            lrv: this._order(function (a, b) { return b.lrv - a.lrv || a.index - b.index; }),
+            'lrv-low': this._order(function (a, b) { return a.lrv - b.lrv || a.index - b.index; })
         };
     }
 
@@ -62,62 +73,84 @@
         return n;
     };
 
-    // A typed "#rrggbb" or "#rgb" asks for the nearest colours; anything else is a text search.
-    RangeIndex.prototype.hexQuery = function (text) {
-        var t = String(text || '').trim();
-        if (t.charAt(0) !== '#') return null;
-        return this.colour.parseHex(t);
+    // Nearest colours of the whole range to a CIELAB value by CIEDE2000: [{ index, d }], closest
+    // first. skip: a colour index left out (the colour whose neighbours are asked for).
+    RangeIndex.prototype.nearestTo = function (lab, count, skip) {
+        var colours = this.colours, deltaE = this.colour.deltaE2000;
+        var best = [];
+        for (var i = 0; i < colours.length; i++) {
+            if (i === skip) continue;
+            // CIEDE2000 is never below the lightness difference over its largest weight, 1.75.
+            if (best.length === count && Math.abs(lab[0] - colours[i].lab[0]) > 1.75 * best[count - 1].d) continue;
+            var d = deltaE(lab, colours[i].lab);
+            if (best.length === count && d >= best[count - 1].d) continue;
+            var at = best.length === count ? count - 1 : best.length;
+            while (at > 0 && best[at - 1].d > d) {
+                best[at] = best[at - 1];
+                at--;
+            }
+            best[at] = { index: i, d: d };
+        }
+        return best;
     };
 
-    // query: { text, family, sort } -> { mode: "all" | "search" | "nearest", items: [colour index],
-    // target (nearest only), distance (nearest only, by colour index) }.
-    RangeIndex.prototype.query = function (query) {
+    RangeIndex.prototype._nearest = function (target, query) {
+        var best = this.nearestTo(this.colour.rgbToLab(target), NEAREST_COUNT, -1);
+        var distance = Object.create(null);
+        var items = best.map(function (b) { distance[b.index] = b.d; return b.index; });
+        // Nearest matches come from the whole range; filterIgnored tells the reader that filters were set aside.
+        return { mode: 'nearest', items: items, target: target, distance: distance, filterIgnored: !!(query.family || query.lrv || query.within) };
+    };
+
+    RangeIndex.prototype._candidates = function (query) {
         var family = query.family || '';
-        var order = this.orders[query.sort] || this.orders.lightness;
-        var colours = this.colours;
+        var band = LRV_BANDS[query.lrv] || null;
+        var order = query.within && query.keepOrder ? query.within : this.orders[query.sort] || this.orders.lightness;
+        var member = null;
+        if (query.within && !query.keepOrder) {
+            member = Object.create(null);
+            for (var m = 0; m < query.within.length; m++) member[query.within[m]] = true;
+        }
+        var out = [];
+        for (var i = 0; i < order.length; i++) {
+            var c = this.colours[order[i]];
+            if (!c || (family && c.family !== family) || (member && !member[c.index])) continue;
+            if (band && !(c.lrv >= band.min && c.lrv < band.max)) continue;
+            out.push(c);
+        }
+        return out;
+    };
+
+    // query: { text, family, sort, lrv (a band id), within (colour indices), keepOrder (list within
+    // in its own order) } -> { mode: "all" | "search" | "nearest", items: [colour index], and for
+    // nearest: target, distance (by colour index), filterIgnored }.
+    RangeIndex.prototype.query = function (query) {
         var text = String(query.text || '').trim();
-        var target = this.hexQuery(text);
-        var items = [], i, c;
-        if (target) {
-            var lab = this.colour.rgbToLab(target);
-            var scored = [];
-            for (i = 0; i < colours.length; i++) {
-                c = colours[i];
-                if (family && c.family !== family) continue;
-                scored.push({ index: i, d: this.colour.deltaE2000(lab, c.lab) });
-            }
-            scored.sort(function (a, b) { return a.d - b.d || a.index - b.index; });
-            var distance = Object.create(null);
-            for (i = 0; i < scored.length && i < NEAREST_COUNT; i++) {
-                items.push(scored[i].index);
-                distance[scored[i].index] = scored[i].d;
-            }
-            return { mode: 'nearest', items: items, target: target, distance: distance };
-        }
-        if (!text) {
-            for (i = 0; i < order.length; i++) {
-                if (!family || colours[order[i]].family === family) items.push(order[i]);
-            }
-            return { mode: 'all', items: items };
-        }
-        var needle = text.toLowerCase();
-        var words = needle.split(/\s+/);
-        var first = [], second = [];
-        for (i = 0; i < order.length; i++) {
-            c = colours[order[i]];
-            if (family && c.family !== family) continue;
+        var asColour = Virel.searchText.colourQuery(text);
+        if (asColour && !asColour.wordLike) return this._nearest(asColour.rgb, query);
+        var candidates = this._candidates(query);
+        var i, c;
+        if (!text) return { mode: 'all', items: candidates.map(function (x) { return x.index; }) };
+        var needle = Virel.searchText.fold(text).replace(/\s+/g, ' ');
+        var words = needle.split(' ');
+        var exact = [], first = [], second = [];
+        for (i = 0; i < candidates.length; i++) {
+            c = candidates[i];
             var hit = true;
             for (var w = 0; w < words.length; w++) {
                 if (c.key.indexOf(words[w]) < 0) { hit = false; break; }
             }
             if (!hit) continue;
-            if (c.codeKey === needle || c.nameKey === needle) items.push(c.index);
+            if (c.codeKey === needle || c.nameKey === needle) exact.push(c.index);
             else if (c.codeKey.indexOf(needle) === 0 || c.nameKey.indexOf(needle) === 0) first.push(c.index);
             else second.push(c.index);
         }
-        return { mode: 'search', items: items.concat(first, second) };
+        var items = exact.concat(first, second);
+        if (!items.length && asColour) return this._nearest(asColour.rgb, query);
+        return { mode: 'search', items: items };
     };
 
     Virel.RangeIndex = RangeIndex;
     Virel.NEAREST_COUNT = NEAREST_COUNT;
+    Virel.LRV_BANDS = LRV_BANDS;
 })(window.Virel = window.Virel || {});

@@ -3,7 +3,7 @@
 (function (Virel) {
     'use strict';
 
-    var OVERSCAN_ROWS = 2;
+    const OVERSCAN_ROWS = 2;
 
     // options: { cellWidth, cellHeight, gap, label(item), marks(item) -> { selected, inProject },
     //            onActive(pos), onToggle(pos), onEnter(pos), onPick(pos, event), onExtend(pos) }
@@ -20,13 +20,13 @@
         this.rowH = options.cellHeight + options.gap;
         this.first = 0;
         this.last = -1;
-        var self = this;
+        const self = this;
         element.addEventListener('scroll', function () { self.render(); });
         element.addEventListener('keydown', function (e) { self._key(e); });
         element.addEventListener('click', function (e) {
-            var cell = e.target.closest ? e.target.closest('.sw') : null;
+            const cell = e.target.closest ? e.target.closest('.sw') : null;
             if (!cell || !self.el.contains(cell)) return;
-            var pos = Number(cell.getAttribute('data-pos'));
+            const pos = Number(cell.getAttribute('data-pos'));
             self.setActive(pos, false);
             self.opt.onPick(pos, e);
         });
@@ -49,11 +49,11 @@
 
     // Fits the columns to the grid's width; drawing waits when the caller draws next anyway.
     SwatchGrid.prototype.layout = function (noDraw) {
-        var width = this.el.clientWidth - this.opt.gap;
+        const width = this.el.clientWidth - this.opt.gap;
         this.cols = Math.max(1, Math.floor(width / (this.opt.cellWidth + this.opt.gap)));
         this.cellW = Math.floor(width / this.cols) - this.opt.gap;
-        var rows = Math.ceil(this.items.length / this.cols);
-        var height = (rows * this.rowH + this.opt.gap) + 'px';
+        const rows = Math.ceil(this.items.length / this.cols);
+        const height = (rows * this.rowH + this.opt.gap) + 'px';
         if (this.spacer.style.height !== height) this.spacer.style.height = height;
         if (!noDraw) this.render(true);
     };
@@ -65,8 +65,8 @@
     // Keeps the active swatch's row in view.
     SwatchGrid.prototype.reveal = function () {
         if (this.active < 0) return;
-        var top = Math.floor(this.active / this.cols) * this.rowH;
-        var bottom = top + this.rowH + this.opt.gap;
+        const top = Math.floor(this.active / this.cols) * this.rowH;
+        const bottom = top + this.rowH + this.opt.gap;
         if (top < this.el.scrollTop) this.el.scrollTop = top;
         else if (bottom > this.el.scrollTop + this.el.clientHeight) this.el.scrollTop = bottom - this.el.clientHeight;
     };
@@ -81,12 +81,12 @@
     };
 
     SwatchGrid.prototype.cellFor = function (k) {
-        var cell = this.pool[k];
+        let cell = this.pool[k];
         if (!cell) {
-            cell = document.createElement('div');
-            cell.className = 'sw';
-            cell.setAttribute('role', 'option');
-            cell.innerHTML = '<span class="sw-code"></span><span class="sw-name"></span><span class="sw-mark" aria-hidden="true"></span>';
+            const h = Virel.dom.h;
+            cell = h('div', { className: 'sw', role: 'option' },
+                h('span', { className: 'sw-code' }), h('span', { className: 'sw-name' }),
+                h('span', { className: 'sw-mark', 'aria-hidden': 'true' }));
             cell._code = cell.firstChild;
             cell._name = cell._code.nextSibling;
             cell._item = null;
@@ -101,21 +101,21 @@
 
     // Draws the rows in view; force redraws the marks of swatches already drawn.
     SwatchGrid.prototype.render = function (force) {
-        var top = this.el.scrollTop, height = this.el.clientHeight || this.rowH * 8;
-        var firstRow = Math.max(0, Math.floor(top / this.rowH) - OVERSCAN_ROWS);
-        var lastRow = Math.floor((top + height) / this.rowH) + OVERSCAN_ROWS;
-        var first = firstRow * this.cols;
-        var last = Math.min(this.items.length - 1, (lastRow + 1) * this.cols - 1);
+        const top = this.el.scrollTop, height = this.el.clientHeight || this.rowH * 8;
+        const firstRow = Math.max(0, Math.floor(top / this.rowH) - OVERSCAN_ROWS);
+        const lastRow = Math.floor((top + height) / this.rowH) + OVERSCAN_ROWS;
+        const first = firstRow * this.cols;
+        const last = Math.min(this.items.length - 1, (lastRow + 1) * this.cols - 1);
         if (!force && first === this.first && last === this.last) return;
         this.first = first;
         this.last = last;
-        var gap = this.opt.gap, w = this.cellW;
-        var k = 0;
-        for (var pos = first; pos <= last; pos++, k++) {
-            var item = this.items[pos];
-            var cell = this.cellFor(k);
-            var x = gap + (pos % this.cols) * (w + gap);
-            var y = gap + Math.floor(pos / this.cols) * this.rowH;
+        const gap = this.opt.gap, w = this.cellW;
+        let k = 0;
+        for (let pos = first; pos <= last; pos++, k++) {
+            const item = this.items[pos];
+            const cell = this.cellFor(k);
+            const x = gap + (pos % this.cols) * (w + gap);
+            const y = gap + Math.floor(pos / this.cols) * this.rowH;
             if (cell._pos !== pos || cell._x !== x || cell._y !== y || cell._w !== w) {
                 cell.style.transform = 'translate(' + x + 'px,' + y + 'px)';
                 if (cell._w !== w) cell.style.width = w + 'px';
@@ -133,13 +133,13 @@
             if (cell._item !== item) {
                 cell._item = item;
                 cell.style.background = item.hex;
-                cell.style.color = item.ink;
+                cell.style.color = Virel.colour.inkFor(item.rgb);
                 cell._code.textContent = item.code;
                 cell._name.textContent = item.name;
                 cell._state = null;
             }
-            var marks = this.opt.marks(item);
-            var state = (marks.selected ? 's' : '') + (marks.inProject ? 'p' : '') + (pos === this.active ? 'a' : '');
+            const marks = this.opt.marks(item);
+            const state = (marks.selected ? 's' : '') + (marks.inProject ? 'p' : '') + (pos === this.active ? 'a' : '');
             if (state !== cell._state) {
                 cell._state = state;
                 cell.className = 'sw' + (marks.selected ? ' is-selected' : '') + (marks.inProject ? ' in-project' : '')
@@ -164,8 +164,8 @@
 
     SwatchGrid.prototype._key = function (e) {
         if (!this.items.length) return;
-        var pos = this.active < 0 ? 0 : this.active;
-        var next = null;
+        const pos = this.active < 0 ? 0 : this.active;
+        let next = null;
         switch (e.key) {
             case 'ArrowRight': next = pos + 1; break;
             case 'ArrowLeft': next = pos - 1; break;

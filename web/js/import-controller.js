@@ -1,0 +1,76 @@
+/* Importing colours of the range into the project as materials, and removing them again. */
+(function (Virel) {
+    'use strict';
+
+    const NOT_CONNECTED = Virel.Messages.NOT_CONNECTED;
+
+    class ImportController {
+        constructor(app) {
+            this.app = app;
+            this.busy = false;
+        }
+
+        importActiveOrSelection(pos) {
+            let items = this.app.selection.items();
+            if (!items.length) {
+                const item = this.app.rangeView.itemAt(pos);
+                if (item) items = [item];
+            }
+            return this.importColours(items, false);
+        }
+
+        // Imports the colours not yet in the project, filed by family; a failure keeps the selection.
+        importColours(items, chooseFirst) {
+            const app = this.app;
+            if (!items.length || this.busy) return Promise.resolve(false);
+            if (!app.bridge.connected()) {
+                app.messages.error(NOT_CONNECTED);
+                return Promise.resolve(false);
+            }
+            const fresh = items.filter((c) => !app.catalogue.inProject(c));
+            const skipped = items.length - fresh.length;
+            if (!fresh.length) {
+                if (chooseFirst) app.painting.chooseColour(items[0]);
+                else app.messages.info(items.length === 1 ? items[0].code + ' is already in the project.' : 'These colours are already in the project.');
+                app.selection.drop(items);
+                return Promise.resolve(true);
+            }
+            const finish = app.details.chosenFinish();
+            const entries = Virel.catalogue.entriesFor(fresh, finish, (id) => app.rangeView.familyLabel(id));
+            this.setBusy(true);
+            return app.bridge.catalogueCall('createMaterials', JSON.stringify(entries)).then((root) => {
+                this.setBusy(false);
+                app.catalogue.apply(root);
+                app.selection.drop(items);
+                let text = `Imported ${fresh.length === 1 ? fresh[0].code + ' ' + fresh[0].name : fresh.length + ' colours'}`
+                    + ` (${finish.label.toLowerCase()}).`;
+                if (skipped) {
+                    text += ` ${skipped} already in the project ${skipped === 1 ? 'was left as it was.' : 'were left as they were.'}`;
+                }
+                app.messages.info(text);
+                if (chooseFirst) app.painting.chooseColour(items[0]);
+                return true;
+            }, (e) => {
+                this.setBusy(false);
+                app.failed(e, 'Your selection is kept, so you can try again.');
+                return false;
+            });
+        }
+
+        setBusy(busy) {
+            this.busy = busy;
+            this.app.details.renderImport();
+        }
+
+        remove(id) {
+            const app = this.app;
+            const label = app.catalogue.byId(id)?.name || 'the material';
+            return app.bridge.catalogueCall('deleteMaterial', id).then((root) => {
+                app.catalogue.apply(root);
+                app.messages.info(`Removed ${label} from the project.`);
+            }, (e) => app.failed(e));
+        }
+    }
+
+    Virel.ImportController = ImportController;
+})(window.Virel = window.Virel || {});

@@ -1,0 +1,105 @@
+/* Painting: the material chosen to paint with, the paint bar, and the loop that asks the add-on
+   for one pick at a time and paints each picked face until the user stops. */
+(function (Virel) {
+    'use strict';
+
+    const { h, fill } = Virel.dom;
+
+    class PaintingController {
+        constructor(app) {
+            this.app = app;
+            this.el = app.el;
+            this.chosenId = null;
+            this.active = false;      // the add-on says it is waiting for picks
+            this.paintedCount = 0;
+            this.el.paint.addEventListener('click', () => (this.active ? this.stop() : this.start()));
+        }
+
+        chosenMaterial() {
+            return this.app.catalogue.byId(this.chosenId);
+        }
+
+        // Forgets the chosen material once the project no longer has it.
+        forgetMissing() {
+            if (this.chosenId && !this.chosenMaterial()) this.chosenId = null;
+        }
+
+        choose(id) {
+            if (!this.app.catalogue.byId(id)) return;
+            this.chosenId = id;
+            this.app.catalogue.render();
+            this.render();
+        }
+
+        chooseColour(item) {
+            const material = this.app.catalogue.materialFor(item);
+            if (material) this.choose(material.id);
+        }
+
+        useForPainting(item) {
+            if (this.app.catalogue.inProject(item)) {
+                this.chooseColour(item);
+                return Promise.resolve(true);
+            }
+            return this.app.importer.importColours([item], true);
+        }
+
+        setActive(painting) {
+            this.active = painting;
+            this.render();
+        }
+
+        render() {
+            const m = this.chosenMaterial();
+            const el = this.el;
+            const connected = this.app.bridge.connected();
+            fill(el.paintMaterial, m
+                ? [h('span', { className: 'mat-sw', style: { background: m.hex } }), h('span', { className: 'paint-name', text: m.name })]
+                : h('span', { className: 'paint-none',
+                    text: connected ? 'Choose a material under Project, or “Import & paint” a colour' : 'Painting needs a project' }));
+            el.paint.textContent = this.active ? 'Stop' : 'Paint';
+            el.paint.setAttribute('aria-label', this.active ? 'Stop painting (Esc)' : 'Paint faces in the 3D window');
+            el.paint.disabled = !connected || (!this.active && !m);
+            el.paintbar.classList.toggle('is-painting', this.active);
+            const count = this.paintedCount;
+            el.paintStatus.textContent = this.active
+                ? 'Click faces in the 3D window' + (count ? ` · ${count} painted` : '') + ' · Esc stops'
+                : '';
+        }
+
+        start() {
+            if (!this.chosenMaterial()) {
+                this.app.messages.error('Choose a material to paint with first: pick one under Project, or use “Import & paint” on a colour.');
+                return Promise.resolve();
+            }
+            this.paintedCount = 0;
+            return this.app.run('beginPaint');
+        }
+
+        stop() {
+            return this.app.run('endPaint');
+        }
+
+        onElementSelected(guid, elementIndex, bodyIndex, polygonIndex) {
+            const app = this.app;
+            if (!this.active) return Promise.resolve();
+            const m = this.chosenMaterial();
+            if (!m) {
+                app.messages.error('The material chosen for painting is no longer in the project, so painting stopped. Choose another one.');
+                return this.stop();
+            }
+            const arg = JSON.stringify({ elementId: guid, elementIndex, materialId: m.id, bodyIndex, polygonIndex });
+            return app.bridge.call('paintElement', arg).then(() => {
+                this.paintedCount++;
+                this.render();
+                // Each pick is asked for on its own: go on until the user stops.
+                return this.active ? app.bridge.call('beginPaint') : undefined;
+            }).catch((e) => {
+                app.failed(e, 'Painting stopped.');
+                return this.active ? app.run('endPaint') : undefined;
+            });
+        }
+    }
+
+    Virel.PaintingController = PaintingController;
+})(window.Virel = window.Virel || {});
