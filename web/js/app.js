@@ -8,7 +8,7 @@
         search: 'search', family: 'family', sort: 'sort', grid: 'grid', count: 'count', target: 'target',
         selectionCount: 'selection-count', details: 'details', finish: 'finish', importButton: 'import',
         clearSelection: 'clear-selection', tabColour: 'tab-colour', tabProject: 'tab-project',
-        panelColour: 'panel-colour', panelProject: 'panel-project', tree: 'tree', paint: 'paint',
+        panelColour: 'panel-colour', panelProject: 'panel-project', tree: 'tree', treeNote: 'tree-note', paint: 'paint',
         paintMaterial: 'paint-material', paintStatus: 'paint-status', paintbar: 'paintbar', message: 'message',
         messageText: 'message-text', messageClose: 'message-close', notice: 'notice', theme: 'theme',
         layout: 'layout', hide: 'hide'

@@ -8,7 +8,7 @@
             this.app = app;
             this.flat = null;      // Virel.catalogue.flatten of the last catalogue, or null
             this.error = '';
-            this.tree = new Virel.ProjectTree(app.el.tree, {
+            this.tree = new Virel.ProjectTree(app.el.tree, app.el.treeNote, {
                 onChoose: (id) => app.painting.choose(id),
                 onRemove: (id) => app.importer.remove(id),
                 finishLabel: (m) => Virel.finishOfProduct(m.product)?.label || ''
