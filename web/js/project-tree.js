@@ -155,13 +155,14 @@
             const props = this.rowProps(row, index, 'tree-mat' + (chosen ? ' is-chosen' : ''));
             props['aria-selected'] = String(chosen);
             props['data-id'] = m.id;
-            props['aria-label'] = m.name + (finish ? ', ' + finish : '') + (chosen ? ', chosen for painting' : '');
+            // The name begins with the row's visible text: the material's name, then its finish.
+            props['aria-label'] = m.name + (finish ? ' ' + finish : '') + (chosen ? ', chosen for painting' : '');
             return h('div', props,
                 h('span', { className: 'mat-sw', style: { background: m.hex } }),
-                h('span', { className: 'mat-name', title: m.name, text: m.name }),
+                h('span', { className: 'mat-name', title: m.name, text: m.name }), ' ',
                 h('span', { className: 'mat-finish', text: finish || '' }),
                 h('button', { type: 'button', className: 'mat-remove', tabindex: '-1', 'data-remove': m.id,
-                    'aria-label': 'Remove ' + m.name, title: 'Remove from project', text: '×' }));
+                    'aria-label': 'Remove ' + m.name, title: 'Remove from project' }));
         }
 
         rowOf(node) {
