@@ -1,24 +1,63 @@
 #!/usr/bin/env node
 'use strict';
 // Page benchmark: the palette page in headless Chromium, timed with performance.now() inside
-// the page. Prints the figures beside their goals:
-//   first render of the whole range   100 ms
-//   one search keystroke               16 ms
-//   catalogue redraw of 1,000 materials 50 ms
+// the page. With 10,000 materials in the project it times each input from the event to the next
+// frame, less the time spent inside the host's own calls, and prints the figures beside their goals.
 
 const { launch, openPage, settle } = require('../../Tests/Web/browser');
+const { loadRange } = require('../../Tests/Web/page-scripts');
 
-const GOALS = { firstRender: 100, keystroke: 16, redraw: 50 };
+const MATERIALS = 10000;
 const LOADS = 7;
+const RUNS = 15;
+const GOALS = { firstRender: 100, keystroke: 16, input: 50, frame: 50, fps: 60, longestTask: 50 };
 
 function median(values) {
     const s = values.slice().sort((a, b) => a - b);
     return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
 }
 
-function percentile(values, p) {
-    const s = values.slice().sort((a, b) => a - b);
-    return s[Math.min(s.length - 1, Math.ceil(p * s.length) - 1)];
+// A project of `count` materials: most of the range's colours filed by family (every 20th is
+// left out, to be imported), then plain materials in nested folders, as a large project might hold.
+function projectMaterials(count) {
+    const range = loadRange();
+    const label = new Map(range.families.map((f) => [f.id, f.label]));
+    const product = { ambient: 50, diffuse: 80, shine: 25, specular: 35 };
+    const colourOf = (hex) => {
+        const n = parseInt(hex.slice(1), 16);
+        return { red: n >> 16, green: (n >> 8) & 255, blue: n & 255 };
+    };
+    const fromRange = range.colours.filter((c, i) => i % 20 !== 0).map((c) =>
+        ({ name: `${c.code} ${c.name}`, path: `Surfaces/Virel/${label.get(c.family)}`, color: colourOf(c.hex), product }));
+    const site = Array.from({ length: count - fromRange.length }, (_, i) =>
+        ({ name: `Site colour ${i}`, path: `Surfaces/Virel/Site/Block ${i % 7}/Level ${i % 3}`, color: colourOf(range.colours[i % range.colours.length].hex), product }));
+    return fromRange.concat(site);
+}
+
+// Installed in the page: runs an input and resolves with the time to the next frame, less the
+// time spent inside "archicad" calls. Waits for Promises the input started.
+function installTimer() {
+    let hostMs = 0;
+    const host = window.archicad;
+    for (const name of Object.keys(host)) {
+        const fn = host[name];
+        host[name] = function (...args) {
+            const t0 = performance.now();
+            try { return fn.apply(this, args); } finally { hostMs += performance.now() - t0; }
+        };
+    }
+    const afterFrame = () => new Promise((resolve) => requestAnimationFrame(() => {
+        const channel = new MessageChannel();
+        channel.port1.onmessage = () => resolve(performance.now());
+        channel.port2.postMessage(0);
+    }));
+    window.__timeInput = async (action) => {
+        hostMs = 0;
+        const t0 = performance.now();
+        await action();
+        const t1 = await afterFrame();
+        return t1 - t0 - hostMs;
+    };
 }
 
 async function firstRenders(browser) {
@@ -35,21 +74,18 @@ async function firstRenders(browser) {
 async function keystrokes(browser) {
     const { page } = await openPage(browser);
     await settle(page, 100);
-    const times = await page.evaluate(() => {
+    await page.evaluate(installTimer);
+    const times = await page.evaluate(async () => {
         const input = document.getElementById('search');
-        const grid = document.getElementById('grid');
-        const typed = ['ocean', 'VBL-5', 'green tea', 'moss', 'rose', '#c93f38', 'white'];
         const out = [];
-        for (const word of typed) {
+        for (const word of ['ocean', 'VBL-5', 'green tea', 'moss', 'rose', '#c93f38', 'white']) {
             input.value = '';
             input.dispatchEvent(new Event('input'));
             for (const ch of word) {
-                const t0 = performance.now();
-                input.value += ch;
-                input.dispatchEvent(new Event('input'));
-                void grid.scrollHeight; // the frame's style and layout, as the user would wait for
-                document.querySelector('#grid .sw') && document.querySelector('#grid .sw').getBoundingClientRect();
-                out.push({ ch, word, ms: performance.now() - t0 });
+                out.push(await window.__timeInput(() => {
+                    input.value += ch;
+                    input.dispatchEvent(new Event('input'));
+                }));
             }
         }
         return out;
@@ -58,65 +94,81 @@ async function keystrokes(browser) {
     return times;
 }
 
-async function redraws(browser) {
-    const { page } = await openPage(browser);
-    await settle(page, 100);
+// Each project input RUNS times on a project of MATERIALS materials.
+async function projectInputs(browser, materials) {
+    const { page, problems } = await openPage(browser, { fake: { materials } });
+    await settle(page, 200);
     await page.click('#tab-project');
-    const times = await page.evaluate(() => {
-        const colours = Virel.app.range.colours;
-        const byFamily = new Map();
-        for (let i = 0; i < 1000; i++) {
-            const c = colours[(i * 4.7) | 0];
-            if (!byFamily.has(c.family)) byFamily.set(c.family, []);
-            byFamily.get(c.family).push({
-                color: { blue: c.rgb.b, green: c.rgb.g, red: c.rgb.r },
-                id: '8F2C' + String(i).padStart(4, '0') + '-0000-4000-8000-' + String(i).padStart(12, '0'),
-                name: c.code + ' ' + c.name,
-                product: { ambient: 50, diffuse: 80, shine: 25, specular: 35 },
-            });
+    await page.evaluate(installTimer);
+    const out = await page.evaluate(async (runs) => {
+        const app = Virel.app;
+        const wait = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+        const times = { importOne: [], removeOne: [], chooseRow: [], collapseFolder: [], longestTask: [] };
+        const tree = document.getElementById('tree');
+        const fresh = app.range.colours.filter((c) => !app.catalogue.inProject(c));
+        for (let i = 0; i < runs; i++) {
+            const colour = fresh[i];
+            times.importOne.push(await window.__timeInput(() => app.importer.importColours([colour], false)));
+            const material = app.catalogue.materialFor(colour);
+            times.removeOne.push(await window.__timeInput(() => app.importer.remove(material.id)));
+            const rows = tree.querySelectorAll('.tree-mat');
+            times.chooseRow.push(await window.__timeInput(() => rows[i % rows.length].click()));
+            const folder = tree.querySelector('.tree-folder');
+            times.collapseFolder.push(await window.__timeInput(() => folder.click()));
+            tree.querySelector('.tree-folder').click();
+            await wait(5);
         }
-        const root = {
-            folders: Array.from(byFamily, ([family, surfaces]) => ({
-                folders: [], path: 'Surfaces/Virel/' + Virel.app.rangeView.familyLabel(family) + '/', surfaces,
-            })),
-            path: 'Surfaces/Virel/',
-            surfaces: [],
-        };
-        const out = [];
-        for (let run = 0; run < 12; run++) {
-            // Alternate two catalogues so that every run really changes the tree.
-            const cat = run % 2 ? root : { ...root, folders: root.folders.slice().reverse() };
-            const t0 = performance.now();
-            window.VirelEvents.onMaterialsModified(cat);
-            void document.getElementById('tree').scrollHeight;
-            out.push(performance.now() - t0);
+        // Handling a whole catalogue sent by the add-on, as the longest time the page is busy.
+        const text = window.__fake.catalogueText();
+        for (let i = 0; i < 5; i++) {
+            times.longestTask.push(await window.__timeInput(() => window.VirelEvents.onMaterialsModified(JSON.parse(text))));
         }
-        return { times: out, rows: document.querySelectorAll('#tree .tree-mat').length };
+        return { times, materials: app.catalogue.flat.materials.length };
+    }, RUNS);
+    const scroll = await page.evaluate(async () => {
+        const tree = document.getElementById('tree');
+        tree.scrollTop = 0;
+        const gaps = [];
+        let last = await new Promise((resolve) => requestAnimationFrame(resolve));
+        for (let i = 0; i < 180; i++) {
+            tree.scrollTop += 60;
+            const now = await new Promise((resolve) => requestAnimationFrame(resolve));
+            gaps.push(now - last);
+            last = now;
+        }
+        return gaps;
     });
+    if (problems.length) throw new Error(problems.join('\n'));
     await page.close();
-    return times;
+    return { ...out, scroll };
 }
 
-function line(label, value, goal, extra) {
-    const verdict = value <= goal ? 'within goal' : 'OVER GOAL';
-    console.log(`${label.padEnd(38)} ${value.toFixed(1).padStart(7)} ms   goal ${String(goal).padStart(3)} ms   ${verdict}${extra ? '   ' + extra : ''}`);
+function line(label, value, goal, unit, extra, higherIsBetter = false) {
+    // A frame rate is met when it rounds to the display's rate (16.7 ms frames read as 59.9 fps).
+    const ok = higherIsBetter ? Math.round(value) >= goal : value <= goal;
+    console.log(`${label.padEnd(42)} ${value.toFixed(1).padStart(7)} ${unit.padEnd(3)}  goal ${higherIsBetter ? '≥' : '≤'}${String(goal).padStart(4)}   ${ok ? 'within goal' : 'OVER GOAL'}${extra ? '   ' + extra : ''}`);
 }
+
+const stats = (values) => `median of ${values.length}; max ${Math.max(...values).toFixed(1)}`;
 
 async function main() {
     const browser = await launch();
     try {
         const first = await firstRenders(browser);
         const keys = await keystrokes(browser);
-        const redraw = await redraws(browser);
-        const keyMs = keys.map((k) => k.ms);
-        const slowest = keys.reduce((a, b) => (b.ms > a.ms ? b : a));
-        console.log('Virel Colour Palette page benchmark (headless Chromium, performance.now)');
-        line('first render of the whole range', median(first), GOALS.firstRender,
-            `median of ${LOADS} loads; min ${Math.min(...first).toFixed(1)}, max ${Math.max(...first).toFixed(1)}`);
-        line('search keystroke', median(keyMs), GOALS.keystroke,
-            `median of ${keys.length}; p95 ${percentile(keyMs, 0.95).toFixed(1)}, max ${slowest.ms.toFixed(1)} ("${slowest.word}")`);
-        line('catalogue redraw, 1,000 materials', median(redraw.times), GOALS.redraw,
-            `median of ${redraw.times.length}; max ${Math.max(...redraw.times).toFixed(1)}; ${redraw.rows} rows drawn`);
+        const project = await projectInputs(browser, projectMaterials(MATERIALS));
+        const t = project.times;
+        console.log(`Virel Colour Palette page benchmark (headless Chromium; input to next frame, host's time excluded; ${project.materials} materials)`);
+        line('first render of the whole range', median(first), GOALS.firstRender, 'ms', stats(first));
+        line('search keystroke', median(keys), GOALS.keystroke, 'ms', stats(keys));
+        line('import one colour', median(t.importOne), GOALS.input, 'ms', stats(t.importOne));
+        line('remove one material', median(t.removeOne), GOALS.input, 'ms', stats(t.removeOne));
+        line('choose a Project row', median(t.chooseRow), GOALS.input, 'ms', stats(t.chooseRow));
+        line('collapse a folder', median(t.collapseFolder), GOALS.input, 'ms', stats(t.collapseFolder));
+        line('whole catalogue from the add-on (busy)', Math.max(...t.longestTask), GOALS.longestTask, 'ms', 'longest of ' + t.longestTask.length);
+        const gaps = project.scroll.slice(1);
+        line('Project list scrolling', 1000 / median(gaps), GOALS.fps, 'fps', `${gaps.length} frames`, true);
+        line('Project list scrolling, longest frame', Math.max(...gaps), GOALS.frame, 'ms');
     } finally {
         await browser.close();
     }

@@ -14,6 +14,17 @@ const PAGE_URL = pathToFileURL(path.join(ROOT, 'web', 'index.html')).href;
 const FAKE_SCRIPT = fs.readFileSync(path.join(__dirname, 'fake-archicad.js'), 'utf8');
 const CHROMIUM = process.env.VIREL_CHROMIUM || '/usr/bin/chromium';
 
+// The add-on's own texts, from the golden transcript the real add-on makes (Tests/Golden): the
+// catalogue of one material and the exception of each kind of bad call, in the scenario's order.
+function goldenTexts() {
+    const lines = fs.readFileSync(path.join(ROOT, 'Tests', 'Golden', 'page-errors.api28.expected'), 'utf8')
+        .trim().split('\n').map((l) => JSON.parse(l));
+    const errors = lines.filter((l) => 'exception' in l).map((l) => l.exception);
+    const [parseError, notString, notNumber, notObject, nullReference, badCast] = errors;
+    return { catalogue: lines.find((l) => 'result' in l).result, parseError, notString, notNumber, notObject, nullReference, badCast };
+}
+const GOLDEN = goldenTexts();
+
 async function launch() {
     const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'virel-chromium-'));
     const context = await chromium.launchPersistentContext(userDataDir, {
@@ -42,10 +53,11 @@ async function openPage(browser, { fake = {}, viewport = { width: 600, height: 4
     page.on('pageerror', (err) => problems.push(`page: ${err.message}`));
     await page.setViewportSize(viewport);
     await page.emulateMedia({ colorScheme });
-    await page.addInitScript((options) => {
+    await page.addInitScript(([options, golden]) => {
         window.__virelFakeOptions = options;
+        window.__virelGolden = golden;
         try { window.localStorage.removeItem('virel-theme'); } catch (e) { /* no storage */ }
-    }, fake);
+    }, [fake, GOLDEN]);
     await page.addInitScript({ content: FAKE_SCRIPT });
     await page.goto(PAGE_URL);
     await page.waitForFunction(() => window.Virel && window.Virel.app, null, { timeout: 10000 }).catch((e) => {
@@ -64,7 +76,7 @@ async function settle(page, ms = 30) {
     }
 }
 
-module.exports = { launch, openPage, settle, PAGE_URL, ROOT };
+module.exports = { launch, openPage, settle, PAGE_URL, ROOT, GOLDEN };
 
 // What the page asked of the fake so far: [{ name, arg, count }].
 function calls(page) {

@@ -13,6 +13,10 @@
     'use strict';
     const opt = window.__virelFakeOptions || {};
     if (opt.absent) return;
+    // The add-on's error texts, as the real add-on wrote them (Tests/Golden); the type a text
+    // names last is the one that differs from case to case.
+    const golden = window.__virelGolden;
+    const withType = (sample, type) => sample.replace(/\w+$/, type);
 
     const ROOT = ['Surfaces', 'Virel'];
     const folders = [];           // { components, surfaces } in creation order
@@ -30,10 +34,6 @@
         get queuedPicks() { return queuedPicks; }
     };
 
-    function jsonError(kind, id, what) {
-        return new Error('[json.exception.' + kind + '.' + id + '] ' + what);
-    }
-
     function typeName(v) {
         if (v === null) return 'null';
         if (Array.isArray(v)) return 'array';
@@ -42,19 +42,19 @@
 
     function member(obj, key) {
         if (typeName(obj) !== 'object') {
-            throw jsonError('type_error', 305, 'cannot use operator[] with a string argument with ' + typeName(obj));
+            throw new Error(withType(golden.notObject, typeName(obj)));
         }
         return Object.prototype.hasOwnProperty.call(obj, key) ? obj[key] : null;
     }
 
     function text(v) {
-        if (typeof v !== 'string') throw jsonError('type_error', 302, 'type must be string, but is ' + typeName(v));
+        if (typeof v !== 'string') throw new Error(withType(golden.notString, typeName(v)));
         return v;
     }
 
     function integer(v) {
         if (typeof v === 'boolean') return v ? 1 : 0;
-        if (typeof v !== 'number') throw jsonError('type_error', 302, 'type must be number, but is ' + typeName(v));
+        if (typeof v !== 'number') throw new Error(withType(golden.notNumber, typeName(v)));
         return Math.trunc(v) | 0;
     }
 
@@ -62,7 +62,7 @@
         try {
             return JSON.parse(argument);
         } catch (e) {
-            throw jsonError('parse_error', 101, 'parse error at line 1, column 1: syntax error while parsing value');
+            throw new Error(golden.parseError);
         }
     }
 
@@ -75,8 +75,8 @@
     }
 
     function argumentText(argument, count) {
-        if (count === 0 || argument === undefined) throw new Error('Null reference.');
-        if (typeof argument !== 'string') throw new Error('Bad cast.');
+        if (count === 0 || argument === undefined) throw new Error(golden.nullReference);
+        if (typeof argument !== 'string') throw new Error(golden.badCast);
         return argument;
     }
 

@@ -31,7 +31,7 @@ describe('opening the page', () => {
             assert.equal(await page.isDisabled('#import'), !c.connected);
             assert.equal(await page.isDisabled('#paint'), true, 'nothing chosen to paint with yet');
             await page.click('#tab-project');
-            const tree = await text(page, '#tree');
+            const tree = await text(page, '#tree-note');
             if (c.connected) {
                 assert.deepEqual((await calls(page)).map((x) => x.name), ['getMaterials']);
                 assert.match(tree, /No Virel colours in this project yet/);

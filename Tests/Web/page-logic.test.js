@@ -161,10 +161,32 @@ test('catalogue', async (t) => {
 
     await t.test('anything but a catalogue is refused in plain words', () => {
         for (const bad of ['', 'nope', '[]', 'null', '{"path":"Surfaces/Virel/"}', '{"folders":[],"path":1,"surfaces":[]}',
-            '{"folders":[],"path":"a","surfaces":[{"name":"x"}]}', { folders: [], path: 'a' }]) {
+            { folders: [], path: 'a' }]) {
             assert.throws(() => Virel.catalogue.parse(bad), /cannot read/, JSON.stringify(bad));
         }
         assert.equal(Virel.catalogue.parse(Virel.catalogue.EMPTY).surfaces.length, 0);
+    });
+
+    await t.test('a catalogue it cannot show whole is shown as far as it can, with a note of what was left out', () => {
+        const folder = (path, surfaces = [], folders = []) => ({ folders, path, surfaces });
+        const mat = (id) => ({ id, name: 'M ' + id });
+        let deep = folder('Surfaces/Virel/d70/', [mat('d70')]);
+        for (let d = 69; d >= 1; d--) deep = folder(`Surfaces/Virel/d${d}/`, [mat('d' + d)], [deep]);
+        const cases = [
+            // what, root, materials shown, folders shown, left out, note
+            ['a chain 70 levels deep', folder('Surfaces/Virel/', [], [deep]), 64, 65,
+                { deep: 1, broken: 0, folders: 6, materials: 6 }, /6 materials and 6 folders \(1 folder chain nests deeper than 64 levels\)/],
+            ['a branch without its lists', folder('Surfaces/Virel/', [], [{ path: 'Surfaces/Virel/X/' }, folder('Surfaces/Virel/B/', [mat('b')])]), 1, 2,
+                { deep: 0, broken: 1, folders: 1, materials: 0 }, /0 materials and 1 folder \(1 entry could not be read\)/],
+            ['a material without an id, and one given twice', folder('Surfaces/Virel/', [{ name: 'x' }, mat('a'), mat('a')]), 1, 1,
+                { deep: 0, broken: 2, folders: 0, materials: 2 }, /2 materials and 0 folders \(2 entries could not be read\)/],
+            ['a whole catalogue', JSON.parse(CATALOGUE), 3, 4, { deep: 0, broken: 0, folders: 0, materials: 0 }, /^$/],
+        ];
+        for (const [what, root, materials, folders, left, note] of cases) {
+            const flat = Virel.catalogue.flatten(Virel.catalogue.parse(root));
+            assert.deepEqual([flat.materials.length, flat.folders.length, plain(flat.left)], [materials, folders, left], what);
+            assert.match(Virel.catalogue.leftOutNote(flat.left), note, what);
+        }
     });
 
     await t.test('a material name maps back to its range code only when it starts with one', () => {

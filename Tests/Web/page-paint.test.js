@@ -132,7 +132,8 @@ describe('painting', () => {
         await page.evaluate(() => window.__fake.failNext('paintElement', '[json.exception.type_error.302] type must be string, but is null'));
         await page.evaluate((g) => window.__fake.pick(g, 1, 1, 1), WALL);
         await settle(page, 40);
-        assert.equal(await text(page, '#message-text'), 'Could not paint the picked face: type must be string, but is null. Painting stopped.');
+        assert.deepEqual([await text(page, '#message-text'), await text(page, '#message-detail')],
+            ['Could not paint the picked face. Painting stopped.', 'type must be string, but is null']);
         assert.deepEqual(await painting(page), [false, 'Paint', false]);
         assert.deepEqual((await calls(page)).map((c) => c.name),
             ['getMaterials', 'beginPaint', 'paintElement', 'getMaterials', 'endPaint']);

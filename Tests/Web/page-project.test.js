@@ -127,8 +127,8 @@ describe('the catalogue as the project sends it', () => {
         await settle(page);
         const lines = await page.evaluate(() => window.__fake.lines);
         assert.match(lines[lines.length - 1], /^VirelEvents\.onMaterialsModified\(\{"folders":\[/);
-        assert.deepEqual(await page.$$eval('[role="treeitem"]', (els) => els.map((e) => [e.getAttribute('aria-level'), e.textContent.replace('×', '').trim()])),
-            [['1', 'Blues 1'], ['2', 'VBL-5203 OneSatin'], ['1', 'Greens 0'], ['2', 'Deep 1'], ['3', 'VGN-4001 Fern']]);
+        assert.deepEqual(await page.$$eval('[role="treeitem"]', (els) => els.map((e) => [e.getAttribute('aria-level'), e.textContent.trim()])),
+            [['1', 'Blues 1'], ['2', 'VBL-5203 One Satin'], ['1', 'Greens 0'], ['2', 'Deep 1'], ['3', 'VGN-4001 Fern']]);
         assert.equal((await calls(page)).filter((c) => c.name === 'getMaterials').length, 1, 'no extra read was needed');
         await page.close();
     });
@@ -145,9 +145,9 @@ describe('the catalogue as the project sends it', () => {
 describe('failed calls', () => {
     const failures = [
         { call: 'createMaterials', reason: '[json.exception.type_error.302] type must be number, but is null', mode: {},
-            shown: 'Could not import the colours: type must be number, but is null. Your selection is kept, so you can try again.' },
+            shown: 'Could not import the colours. Your selection is kept, so you can try again.', detail: 'type must be number, but is null' },
         { call: 'createMaterials', reason: 'Null reference.', mode: { promises: true },
-            shown: 'Could not import the colours: Null reference. Your selection is kept, so you can try again.' },
+            shown: 'Could not import the colours. Your selection is kept, so you can try again.', detail: 'Null reference.' },
     ];
     for (const f of failures) {
         it(`shows "${f.reason}" from ${f.call}, keeps the selection, reads the project again and recovers`, async () => {
@@ -160,6 +160,9 @@ describe('failed calls', () => {
             await settle(page, 40);
             assert.equal(await page.getAttribute('#message', 'role'), 'alert');
             assert.equal(await text(page, '#message-text'), f.shown);
+            assert.equal(await page.isVisible('#message-detail'), false, 'the technical text waits to be asked for');
+            await page.click('#message-more');
+            assert.equal(await text(page, '#message-detail'), f.detail);
             assert.equal(await text(page, '#selection-count'), '2 selected');
             assert.deepEqual((await calls(page)).map((c) => c.name), ['getMaterials', 'createMaterials', 'getMaterials']);
             assert.equal(await page.isDisabled('#import'), false);
@@ -183,7 +186,7 @@ describe('failed calls', () => {
         // the button shows on hover: the click goes to it directly, wherever the row is drawn
         await page.dispatchEvent(`.tree-mat[data-id="${id}"] .mat-remove`, 'click');
         await settle(page, 40);
-        assert.equal(await text(page, '#message-text'), 'Could not remove the material: Bad cast.');
+        assert.deepEqual([await text(page, '#message-text'), await text(page, '#message-detail')], ['Could not remove the material.', 'Bad cast.']);
         assert.equal(await page.$$eval('.tree-mat', (els) => els.length), 1, 'the material is still listed');
 
         await page.evaluate(() => {
@@ -191,7 +194,7 @@ describe('failed calls', () => {
             window.VirelEvents.onShow();
         });
         await settle(page, 40);
-        assert.equal(await text(page, '#message-text'), "Could not read the project's Virel materials: the project is busy.");
+        assert.deepEqual([await text(page, '#message-text'), await text(page, '#message-detail')], ["Could not read the project's Virel materials.", 'the project is busy']);
         assert.equal(await page.$$eval('.tree-mat', (els) => els.length), 1, 'the last catalogue stays shown');
         await page.evaluate(() => window.VirelEvents.onShow());
         await settle(page, 40);

@@ -8,9 +8,10 @@
         search: 'search', family: 'family', sort: 'sort', grid: 'grid', count: 'count', target: 'target',
         selectionCount: 'selection-count', details: 'details', finish: 'finish', importButton: 'import',
         clearSelection: 'clear-selection', tabColour: 'tab-colour', tabProject: 'tab-project',
-        panelColour: 'panel-colour', panelProject: 'panel-project', tree: 'tree', paint: 'paint',
+        panelColour: 'panel-colour', panelProject: 'panel-project', tree: 'tree', treeNote: 'tree-note', paint: 'paint',
         paintMaterial: 'paint-material', paintStatus: 'paint-status', paintbar: 'paintbar', message: 'message',
-        messageText: 'message-text', messageClose: 'message-close', notice: 'notice', theme: 'theme',
+        messageText: 'message-text', messageClose: 'message-close',
+        messageDetail: 'message-detail', messageAction: 'message-action', messageMore: 'message-more', notice: 'notice', theme: 'theme',
         layout: 'layout', hide: 'hide'
     };
 
@@ -22,7 +23,7 @@
             for (const [key, id] of Object.entries(ELEMENT_IDS)) this.el[key] = Virel.dom.byId(id);
             this.bridge = new Virel.Bridge(window);
             this.range = new Virel.RangeIndex(data || { colours: [] }, Virel.colour);
-            this.messages = new Virel.Messages(this.el);
+            this.messages = new Virel.Messages(this.el, () => this.el.grid);
             // Controllers reach each other through the app; none draws before all exist.
             this.selection = new Virel.Selection(this);
             this.catalogue = new Virel.CatalogueController(this);
@@ -70,6 +71,15 @@
             this.rangeView.redraw();
             this.rangeView.renderCount();
             this.details.render();
+        }
+
+        // After an action that may have hidden or disabled the focused control: focus goes back to
+        // it when it can take focus again, else to the grid, never to the document.
+        keepFocus(control) {
+            const lost = !document.activeElement || document.activeElement === document.body;
+            if (!lost) return;
+            if (control && control.isConnected && !control.disabled && !control.hidden && control.offsetParent) control.focus();
+            else this.el.grid.focus();
         }
 
         renderConnection() {

@@ -8,7 +8,7 @@
             this.app = app;
             this.flat = null;      // Virel.catalogue.flatten of the last catalogue, or null
             this.error = '';
-            this.tree = new Virel.ProjectTree(app.el.tree, {
+            this.tree = new Virel.ProjectTree(app.el.tree, app.el.treeNote, {
                 onChoose: (id) => app.painting.choose(id),
                 onRemove: (id) => app.importer.remove(id),
                 finishLabel: (m) => Virel.finishOfProduct(m.product)?.label || ''
@@ -34,8 +34,9 @@
                 return Promise.resolve();
             }
             return app.bridge.catalogueCall('getMaterials').then((root) => this.apply(root), (e) => {
-                this.error = app.messages.plainError(e);
-                if (!quiet) app.messages.error(this.error);
+                const plain = app.messages.plainError(e);
+                this.error = plain.text;
+                if (!quiet) app.messages.error(plain);
                 this.render();
             });
         }
@@ -46,7 +47,7 @@
             try {
                 flat = Virel.catalogue.flatten(Virel.catalogue.parse(root));
             } catch (e) {
-                app.messages.error(`Could not show the project's materials: ${e.message}.`);
+                app.messages.error({ text: "Could not show the project's materials. The list shown is the last one read.", detail: e.message });
                 return;
             }
             this.flat = flat;

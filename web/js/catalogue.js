@@ -11,26 +11,29 @@
         return e;
     }
 
-    // A catalogue arrives as JSON text (call results) or as an object (onMaterialsModified).
+    // The deepest folder shown, counted from the Virel root, as deep as the add-on lists them.
+    const MAX_DEPTH = 64;
+
+    function isFolder(f) {
+        return !!f && typeof f === 'object' && !Array.isArray(f) && typeof f.path === 'string'
+            && Array.isArray(f.folders) && Array.isArray(f.surfaces);
+    }
+
+    function isMaterial(s) {
+        return !!s && typeof s.id === 'string' && typeof s.name === 'string';
+    }
+
+    // A catalogue arrives as JSON text (call results) or as an object (onMaterialsModified). Only
+    // a root that is no folder at all is refused; a bad branch is left out by flatten.
     function parse(value) {
         let root = value;
         if (typeof value === 'string') {
-            try { root = JSON.parse(value); } catch (e) { throw fail('not JSON'); }
+            try { root = JSON.parse(value); } catch { throw fail('not JSON'); }
         }
-        checkFolder(root, 0);
+        if (!root || typeof root !== 'object' || Array.isArray(root)) throw fail('it is not a folder');
+        if (typeof root.path !== 'string') throw fail('its folder has no path');
+        if (!isFolder(root)) throw fail('its folder lacks its lists');
         return root;
-    }
-
-    function checkFolder(folder, depth) {
-        if (!folder || typeof folder !== 'object' || Array.isArray(folder)) throw fail('a folder is not an object');
-        if (typeof folder.path !== 'string') throw fail('a folder has no path');
-        if (!Array.isArray(folder.folders) || !Array.isArray(folder.surfaces)) throw fail('a folder lacks its lists');
-        if (depth > 64) throw fail('folders nest too deep');
-        for (let i = 0; i < folder.surfaces.length; i++) {
-            const s = folder.surfaces[i];
-            if (!s || typeof s.id !== 'string' || typeof s.name !== 'string') throw fail('a material has no id or name');
-        }
-        for (let j = 0; j < folder.folders.length; j++) checkFolder(folder.folders[j], depth + 1);
     }
 
     function codeOfName(name) {
@@ -48,34 +51,72 @@
         return n >= 0 && n <= 255 ? n : 0;
     }
 
-    // root -> { folders: [{ path, name, depth, materials }], materials, byId, byCode }.
-    // Folders come depth first, each before its subfolders, as the tree shows them.
+    function materialOf(s, folderPath) {
+        const color = s.color || {};
+        const rgb = { r: channel(color.red), g: channel(color.green), b: channel(color.blue) };
+        return { id: s.id, name: s.name, rgb, hex: Virel.colour.toHex(rgb), product: s.product || null, folderPath, code: codeOfName(s.name) };
+    }
+
+    // Counts what lies in and below a folder that is not shown.
+    function countBranch(folder, left) {
+        const stack = [folder];
+        while (stack.length) {
+            const f = stack.pop();
+            if (!isFolder(f)) continue;
+            left.folders += 1;
+            left.materials += f.surfaces.length;
+            stack.push(...f.folders);
+        }
+    }
+
+    // root -> { folders: [{ path, name, depth, materials, subfolders }], materials, byId, byCode, left }.
+    // Folders come depth first, each before its subfolders, as the tree shows them. What cannot be
+    // shown is left out and counted in left: { deep, broken, materials, folders }.
     function flatten(root) {
-        const out = { folders: [], materials: [], byId: Object.create(null), byCode: Object.create(null) };
-        (function walk(folder, depth) {
-            const entry = { path: folder.path, name: depth === 0 ? 'Virel' : folderName(folder.path), depth: depth, materials: [] };
+        const out = { folders: [], materials: [], byId: Object.create(null), byCode: Object.create(null),
+            left: { deep: 0, broken: 0, folders: 0, materials: 0 } };
+        const stack = [[root, 0]];
+        while (stack.length) {
+            const [folder, depth] = stack.pop();
+            if (!isFolder(folder)) {
+                out.left.broken += 1;
+                out.left.folders += 1;
+                continue;
+            }
+            if (depth > MAX_DEPTH) {
+                out.left.deep += 1;
+                countBranch(folder, out.left);
+                continue;
+            }
+            const entry = { path: folder.path, name: depth === 0 ? 'Virel' : folderName(folder.path), depth, materials: [], subfolders: 0 };
             out.folders.push(entry);
-            for (let i = 0; i < folder.surfaces.length; i++) {
-                const s = folder.surfaces[i];
-                const color = s.color || {};
-                const rgb = { r: channel(color.red), g: channel(color.green), b: channel(color.blue) };
-                const material = {
-                    id: s.id,
-                    name: s.name,
-                    rgb: rgb,
-                    hex: Virel.colour.toHex(rgb),
-                    product: s.product || null,
-                    folderPath: folder.path,
-                    code: codeOfName(s.name)
-                };
+            for (const s of folder.surfaces) {
+                if (!isMaterial(s) || out.byId[s.id]) {
+                    out.left.broken += 1;
+                    out.left.materials += 1;
+                    continue;
+                }
+                const material = materialOf(s, folder.path);
                 entry.materials.push(material);
                 out.materials.push(material);
                 out.byId[material.id] = material;
                 if (material.code) (out.byCode[material.code] = out.byCode[material.code] || []).push(material);
             }
-            for (let j = 0; j < folder.folders.length; j++) walk(folder.folders[j], depth + 1);
-        })(root, 0);
+            entry.subfolders = depth < MAX_DEPTH ? folder.folders.filter(isFolder).length : 0;
+            for (let j = folder.folders.length - 1; j >= 0; j--) stack.push([folder.folders[j], depth + 1]);
+        }
         return out;
+    }
+
+    // What flatten left out, in the user's words, or '' when everything is shown.
+    function leftOutNote(left) {
+        if (!left || (!left.deep && !left.broken)) return '';
+        const plural = (n, one, many) => `${n} ${n === 1 ? one : many}`;
+        const parts = [];
+        if (left.deep) parts.push(`${plural(left.deep, 'folder chain nests', 'folder chains nest')} deeper than ${MAX_DEPTH} levels`);
+        if (left.broken) parts.push(`${plural(left.broken, 'entry', 'entries')} could not be read`);
+        return `Not shown: ${plural(left.materials, 'material', 'materials')} and ${plural(left.folders, 'folder', 'folders')} `
+            + `(${parts.join('; ')}). Everything else is listed and can be used.`;
     }
 
     function materialName(colour) {
@@ -106,6 +147,8 @@
         EMPTY: EMPTY,
         parse: parse,
         flatten: flatten,
+        leftOutNote: leftOutNote,
+        MAX_DEPTH: MAX_DEPTH,
         codeOfName: codeOfName,
         folderName: folderName,
         materialName: materialName,

@@ -20,7 +20,8 @@
                 const item = app.rangeView.activeItem();
                 if (!button || !item) return;
                 if (button.id === 'select-toggle') app.selection.toggle(item);
-                else if (button.id === 'use-for-paint') app.painting.useForPainting(item);
+                else if (button.id === 'remove-from-project') app.importer.remove(app.catalogue.materialFor(item).id).then(() => app.keepFocus(null));
+                else if (button.id === 'use-for-paint') app.painting.useForPainting(item).then(() => app.keepFocus(Virel.dom.byId('use-for-paint')));
             });
         }
 
@@ -60,12 +61,13 @@
                     h('dt', {}, h('abbr', { title: LRV_NOTE, text: 'LRV' })), h('dd', { id: 'details-lrv', text: String(item.lrv) })),
                 distance === null ? null : h('div', { className: 'details-delta',
                     text: `ΔE2000 ${distance.toFixed(2)} from ${Virel.colour.toHex(app.rangeView.result.target)}: ${Virel.colour.differenceInWords(distance)}` }),
-                h('div', { className: 'details-project' },
-                    material ? [h('span', { className: 'dot', 'aria-hidden': 'true' }), 'In the project'] : 'Not in the project'),
+                h('div', { className: 'details-project' + (material ? ' is-in' : '') },
+                    material ? [h('span', { className: 'dot', 'aria-hidden': 'true' }), 'In project'] : 'Not in the project'),
                 h('div', { className: 'details-actions' },
                     h('button', { type: 'button', id: 'select-toggle', 'aria-pressed': String(selected), text: selected ? 'Selected' : 'Select' }),
                     h('button', { type: 'button', id: 'use-for-paint', disabled: !app.bridge.connected(),
-                        text: material ? 'Paint with it' : 'Import & paint' }))
+                        text: material ? 'Paint with it' : 'Import & paint' }),
+                    material ? h('button', { type: 'button', id: 'remove-from-project', text: 'Remove from project' }) : null)
             ];
         }
 

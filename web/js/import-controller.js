@@ -37,6 +37,7 @@
             }
             const finish = app.details.chosenFinish();
             const entries = Virel.catalogue.entriesFor(fresh, finish, (id) => app.rangeView.familyLabel(id));
+            const hadFocus = document.activeElement;
             this.setBusy(true);
             return app.bridge.catalogueCall('createMaterials', JSON.stringify(entries)).then((root) => {
                 this.setBusy(false);
@@ -49,10 +50,12 @@
                 }
                 app.messages.info(text);
                 if (chooseFirst) app.painting.chooseColour(items[0]);
+                app.keepFocus(hadFocus);
                 return true;
             }, (e) => {
                 this.setBusy(false);
                 app.failed(e, 'Your selection is kept, so you can try again.');
+                app.keepFocus(hadFocus);
                 return false;
             });
         }
@@ -62,12 +65,30 @@
             this.app.details.renderImport();
         }
 
+        // Removes a material; for a few seconds the message offers to put it back as it was.
         remove(id) {
             const app = this.app;
-            const label = app.catalogue.byId(id)?.name || 'the material';
+            const material = app.catalogue.byId(id);
+            const label = material?.name || 'the material';
             return app.bridge.catalogueCall('deleteMaterial', id).then((root) => {
                 app.catalogue.apply(root);
-                app.messages.info(`Removed ${label} from the project.`);
+                const undo = material ? { label: 'Undo', run: () => this.restore(material) } : null;
+                app.messages.info(`Removed ${label} from the project.`, undo);
+            }, (e) => app.failed(e));
+        }
+
+        // Imports a removed material again with its name, colour, folder and product values.
+        restore(material) {
+            const app = this.app;
+            const entry = {
+                name: material.name,
+                color: { red: material.rgb.r, green: material.rgb.g, blue: material.rgb.b },
+                path: material.folderPath.replace(/\/+$/, ''),
+                product: material.product || {}
+            };
+            return app.bridge.catalogueCall('createMaterials', JSON.stringify([entry])).then((root) => {
+                app.catalogue.apply(root);
+                app.messages.info(`Put ${material.name} back in the project.`);
             }, (e) => app.failed(e));
         }
     }

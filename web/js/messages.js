@@ -1,9 +1,12 @@
-/* The message line: what went wrong in the user's words, or what just happened. Information
-   goes away by itself; an error stays until it is dismissed. */
+/* The message line: what went wrong in the user's words and what they can do, with the technical
+   text on demand, or what just happened, with a way to take it back. Information goes away by
+   itself; an error stays until it is dismissed. It lies over the foot of the grid, so showing it
+   moves nothing. */
 (function (Virel) {
     'use strict';
 
     const INFO_SHOWN_MS = 5000;
+    const UNDO_SHOWN_MS = 8000;
 
     // What each call does, in the user's words, for messages about it.
     const ACTIONS = {
@@ -21,45 +24,72 @@
         + 'importing, removing and painting work when the palette is opened in the design application.';
 
     class Messages {
-        constructor(el) {
+        constructor(el, whereFocusReturns) {
             this.el = el;
             this.timer = 0;
+            this.action = null;
+            this.whereFocusReturns = whereFocusReturns;
             el.messageClose.addEventListener('click', () => this.hide());
+            el.messageMore.addEventListener('click', () => this.showDetail(el.messageDetail.hidden));
+            el.messageAction.addEventListener('click', () => {
+                const run = this.action;
+                this.hide();
+                if (run) run();
+            });
         }
 
         get shown() {
             return !this.el.message.hidden;
         }
 
-        // A failed call (a CallError) told in plain words, with what the user can do after it.
+        // A failed call (a CallError) in plain words, with what the user can do after it:
+        // { text, detail } where detail is the add-on's own reason.
         plainError(e, after) {
-            if (e && e.kind === 'not-connected') return NOT_CONNECTED;
+            if (e && e.kind === 'not-connected') return { text: NOT_CONNECTED, detail: '' };
             const action = ACTIONS[e && e.call] || 'do that';
             const reason = (e && e.reason) || (e && e.message) || 'something went wrong';
-            return `Could not ${action}: ${reason.replace(/[.\s]+$/, '')}.${after ? ' ' + after : ''}`;
+            return { text: `Could not ${action}.${after ? ' ' + after : ''}`, detail: reason };
         }
 
-        error(text) {
-            this.show(text, 'error');
+        // error('text') or error({ text, detail }).
+        error(message) {
+            const m = typeof message === 'string' ? { text: message, detail: '' } : message;
+            this.show(m.text, 'error', { detail: m.detail });
         }
 
-        info(text) {
-            this.show(text, 'info');
+        // info('text') or info('text', { label, run }): a button that takes the change back.
+        info(text, action) {
+            this.show(text, 'info', { action });
         }
 
-        show(text, kind) {
-            const m = this.el.message;
+        show(text, kind, { detail = '', action = null } = {}) {
+            const el = this.el;
             clearTimeout(this.timer);
-            m.className = 'message is-' + kind;
-            m.setAttribute('role', kind === 'error' ? 'alert' : 'status');
-            this.el.messageText.textContent = text;
-            m.hidden = false;
-            if (kind === 'info') this.timer = setTimeout(() => this.hide(), INFO_SHOWN_MS);
+            el.message.className = 'message is-' + kind;
+            el.message.setAttribute('role', kind === 'error' ? 'alert' : 'status');
+            el.messageText.textContent = text;
+            el.messageDetail.textContent = detail;
+            el.messageMore.hidden = !detail;
+            this.showDetail(false);
+            this.action = action ? action.run : null;
+            el.messageAction.hidden = !action;
+            el.messageAction.textContent = action ? action.label : '';
+            el.message.hidden = false;
+            if (kind === 'info') this.timer = setTimeout(() => this.hide(), action ? UNDO_SHOWN_MS : INFO_SHOWN_MS);
         }
 
+        showDetail(on) {
+            this.el.messageDetail.hidden = !on;
+            this.el.messageMore.setAttribute('aria-expanded', String(on));
+        }
+
+        // Hides the message; focus inside it goes back to where the user works.
         hide() {
             clearTimeout(this.timer);
+            const hadFocus = this.el.message.contains(document.activeElement);
             this.el.message.hidden = true;
+            this.action = null;
+            if (hadFocus) this.whereFocusReturns()?.focus();
         }
     }
 

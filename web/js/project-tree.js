@@ -1,158 +1,246 @@
 /* The project's Virel materials as a tree: family folders and their materials, each with its
-   swatch. A row is chosen for painting with a click or Enter and removed with its button or Delete. */
+   swatch. Only the rows in view are drawn, and a row is redrawn only when what it shows changed,
+   so a project of ten thousand materials scrolls and updates at once. A row is chosen for
+   painting with a click or Enter and removed with its button or Delete. */
 (function (Virel) {
     'use strict';
 
     const { h } = Virel.dom;
+    const ROW_HEIGHT = 24;
     const INDENT_PX = 14;
+    const OVERSCAN_ROWS = 6;
 
-    // options: { onChoose(id), onRemove(id), finishLabel(material) }
-    function ProjectTree(element, options) {
-        this.el = element;
-        this.opt = options;
-        this.collapsed = Object.create(null);
-        this.focusKey = null;
-        this.flat = null;
-        this.chosenId = null;
-        this.note = '';
-        const self = this;
-        element.addEventListener('click', function (e) { self._click(e); });
-        element.addEventListener('keydown', function (e) { self._key(e); });
-        element.addEventListener('focusin', function (e) {
-            const row = self._row(e.target);
-            if (row) self._rove(row);
-        });
-    }
+    // options: { onChoose(id), onRemove(id), finishLabel(material) }; note: the element that
+    // says why there is nothing to list, or what was left out.
+    class ProjectTree {
+        constructor(element, note, options) {
+            this.el = element;
+            this.noteEl = note;
+            this.opt = options;
+            this.collapsed = new Set();
+            this.rows = [];          // { key, folder | material, level, setsize, posinset }
+            this.keyIndex = new Map();
+            this.drawn = new Map();  // key -> row element
+            this.activeKey = null;
+            this.activeIndex = 0;
+            this.flat = null;
+            this.chosenId = null;
+            this.spacer = h('div', { className: 'tree-spacer', 'aria-hidden': 'true' });
+            element.append(this.spacer);
+            element.addEventListener('scroll', () => this.draw());
+            element.addEventListener('click', (e) => this.click(e));
+            element.addEventListener('keydown', (e) => this.key(e));
+            element.addEventListener('focusin', (e) => {
+                const row = this.rowOf(e.target);
+                if (row) this.setActive(Number(row.dataset.index), false);
+            });
+        }
 
-    ProjectTree.prototype._row = function (node) {
-        const row = node && node.closest ? node.closest('[role="treeitem"]') : null;
-        return row && this.el.contains(row) ? row : null;
-    };
+        // flat: the flattened catalogue (Virel.catalogue.flatten) or null; note: text shown instead.
+        render(flat, chosenId, note) {
+            this.flat = flat;
+            this.chosenId = chosenId;
+            this.buildRows();
+            let text = '';
+            if (!flat) text = note || '';
+            else if (!flat.materials.length && flat.folders.length <= 1) text = 'No Virel colours in this project yet. Choose colours in the range and import them.';
+            const left = flat ? Virel.catalogue.leftOutNote(flat.left) : '';
+            this.noteEl.textContent = [left, text].filter(Boolean).join(' ');
+            this.noteEl.hidden = !this.noteEl.textContent;
+            this.el.hidden = !this.rows.length;
+            this.spacer.style.height = this.rows.length * ROW_HEIGHT + 'px';
+            const keep = this.keyIndex.get(this.activeKey);
+            this.activeIndex = Math.max(0, Math.min(keep === undefined ? this.activeIndex : keep, this.rows.length - 1));
+            this.activeKey = this.rows.length ? this.rows[this.activeIndex].key : null;
+            this.draw();
+        }
 
-    ProjectTree.prototype._rows = function () {
-        return Array.prototype.slice.call(this.el.querySelectorAll('[role="treeitem"]'));
-    };
-
-    ProjectTree.prototype._rove = function (row) {
-        const old = this.el.querySelector('[role="treeitem"][tabindex="0"]');
-        if (old && old !== row) old.setAttribute('tabindex', '-1');
-        row.setAttribute('tabindex', '0');
-        this.focusKey = row.getAttribute('data-key');
-    };
-
-    // flat: the flattened catalogue (Virel.catalogue.flatten) or null; note: text shown instead.
-    ProjectTree.prototype.render = function (flat, chosenId, note) {
-        this.flat = flat;
-        this.chosenId = chosenId;
-        this.note = note || '';
-        const hadFocus = this.el.contains(document.activeElement);
-        let focusIndex = -1;
-        if (hadFocus) focusIndex = this._rows().indexOf(this._row(document.activeElement));
-        const drawn = [];
-        if (!flat) {
-            drawn.push(h('p', { className: 'tree-note', text: this.note }));
-        } else if (!flat.materials.length && flat.folders.length <= 1) {
-            drawn.push(h('p', { className: 'tree-note', text: 'No Virel colours in this project yet. Choose colours in the range and import them.' }));
-        } else {
-            let hiddenBelow = -1;
-            for (const folder of flat.folders) {
-                if (hiddenBelow >= 0 && folder.depth > hiddenBelow) continue;
-                hiddenBelow = -1;
-                const level = Math.max(1, folder.depth);
-                if (folder.depth > 0) {
-                    const collapsed = !!this.collapsed[folder.path];
-                    drawn.push(this.folderRow(folder, level, collapsed));
-                    if (collapsed) { hiddenBelow = folder.depth; continue; }
+        buildRows() {
+            const rows = [];
+            this.keyIndex = new Map();
+            const flat = this.flat;
+            if (flat && (flat.materials.length || flat.folders.length > 1)) {
+                const parents = [];     // per depth: { folder, next } to number subfolders among their siblings
+                let hiddenBelow = -1;
+                for (const folder of flat.folders) {
+                    const parent = folder.depth > 0 ? parents[folder.depth - 1] : null;
+                    const posinset = parent ? parent.folder.materials.length + (++parent.next) : 1;
+                    parents[folder.depth] = { folder, next: 0 };
+                    if (hiddenBelow >= 0 && folder.depth > hiddenBelow) continue;
+                    hiddenBelow = -1;
+                    const level = Math.max(1, folder.depth);
+                    if (folder.depth > 0) {
+                        const setsize = parent.folder.materials.length + parent.folder.subfolders;
+                        rows.push({ key: 'f:' + folder.path, folder, level, setsize, posinset });
+                        if (this.collapsed.has(folder.path)) { hiddenBelow = folder.depth; continue; }
+                    }
+                    const setsize = folder.materials.length + folder.subfolders;
+                    const mLevel = folder.depth > 0 ? level + 1 : 1;
+                    folder.materials.forEach((material, i) => rows.push({ key: 'm:' + material.id, material, level: mLevel, setsize, posinset: i + 1 }));
                 }
-                const mLevel = folder.depth > 0 ? level + 1 : 1;
-                for (const m of folder.materials) drawn.push(this.materialRow(m, mLevel, m.id === chosenId));
+            }
+            rows.forEach((row, i) => this.keyIndex.set(row.key, i));
+            this.rows = rows;
+        }
+
+        // What a drawn row shows; the row is rebuilt only when this changes (the roving tab stop
+        // is moved in place, so a click that focuses a row lands on the same element).
+        signature(row, index) {
+            const common = `${index}|${row.level}|${row.setsize}|${row.posinset}`;
+            if (row.folder) return `${common}|${row.folder.name}|${row.folder.materials.length}|${this.collapsed.has(row.folder.path)}`;
+            const m = row.material;
+            return `${common}|${m.name}|${m.hex}|${this.opt.finishLabel(m)}|${m.id === this.chosenId}`;
+        }
+
+        draw() {
+            const top = this.el.scrollTop, height = this.el.clientHeight || ROW_HEIGHT * 20;
+            const first = Math.max(0, Math.floor(top / ROW_HEIGHT) - OVERSCAN_ROWS);
+            const last = Math.min(this.rows.length - 1, Math.floor((top + height) / ROW_HEIGHT) + OVERSCAN_ROWS);
+            const hadFocus = this.el.contains(document.activeElement) && document.activeElement !== this.el;
+            const wanted = [];
+            for (let i = first; i <= last; i++) wanted.push(i);
+            // The active row stays drawn out of view, so that focus never falls out of the tree.
+            if (this.rows.length && (this.activeIndex < first || this.activeIndex > last)) wanted.push(this.activeIndex);
+            wanted.sort((a, b) => a - b);
+            const next = new Map();
+            let previous = this.spacer;
+            for (const i of wanted) {
+                const row = this.rows[i];
+                const sig = this.signature(row, i);
+                let el = this.drawn.get(row.key);
+                this.drawn.delete(row.key);
+                if (!el || el._sig !== sig) {
+                    const fresh = row.folder ? this.folderRow(row, i) : this.materialRow(row, i);
+                    fresh._sig = sig;
+                    if (el) el.replaceWith(fresh);
+                    el = fresh;
+                }
+                // Rows stay in list order in the document, as a screen reader walks them.
+                if (previous.nextSibling !== el) previous.after(el);
+                const tabIndex = i === this.activeIndex ? 0 : -1;
+                if (el.tabIndex !== tabIndex) el.tabIndex = tabIndex;
+                previous = el;
+                next.set(row.key, el);
+            }
+            for (const el of this.drawn.values()) el.remove();
+            this.drawn = next;
+            const active = this.activeElement();
+            if (hadFocus && active && document.activeElement !== active && !active.contains(document.activeElement)) active.focus({ preventScroll: true });
+        }
+
+        activeElement() {
+            return this.activeKey ? this.drawn.get(this.activeKey) || null : null;
+        }
+
+        rowProps(row, index, className) {
+            return { className, role: 'treeitem', tabindex: index === this.activeIndex ? '0' : '-1', 'aria-level': row.level,
+                'aria-setsize': row.setsize, 'aria-posinset': row.posinset, 'data-key': row.key, 'data-index': index,
+                style: { top: index * ROW_HEIGHT + 'px', paddingLeft: (4 + (row.level - 1) * INDENT_PX) + 'px' } };
+        }
+
+        folderRow(row, index) {
+            const folder = row.folder;
+            const props = this.rowProps(row, index, 'tree-folder');
+            props['aria-expanded'] = String(!this.collapsed.has(folder.path));
+            props['data-folder'] = folder.path;
+            return h('div', props, h('span', { className: 'twisty', 'aria-hidden': 'true' }),
+                h('span', { className: 'folder-name', text: folder.name }), ' ',
+                h('span', { className: 'folder-count', text: String(folder.materials.length) }));
+        }
+
+        materialRow(row, index) {
+            const m = row.material;
+            const chosen = m.id === this.chosenId;
+            const finish = this.opt.finishLabel(m);
+            const props = this.rowProps(row, index, 'tree-mat' + (chosen ? ' is-chosen' : ''));
+            props['aria-selected'] = String(chosen);
+            props['data-id'] = m.id;
+            // The name begins with the row's visible text: the material's name, then its finish.
+            props['aria-label'] = m.name + (finish ? ' ' + finish : '') + (chosen ? ', chosen for painting' : '');
+            return h('div', props,
+                h('span', { className: 'mat-sw', style: { background: m.hex } }),
+                h('span', { className: 'mat-name', title: m.name, text: m.name }), ' ',
+                h('span', { className: 'mat-finish', text: finish || '' }),
+                h('button', { type: 'button', className: 'mat-remove', tabindex: '-1', 'data-remove': m.id,
+                    'aria-label': 'Remove ' + m.name, title: 'Remove from project' }));
+        }
+
+        rowOf(node) {
+            const row = node?.closest ? node.closest('[role="treeitem"]') : null;
+            return row && this.el.contains(row) ? row : null;
+        }
+
+        setActive(index, focus) {
+            if (!this.rows.length) return;
+            this.activeIndex = Math.max(0, Math.min(index, this.rows.length - 1));
+            this.activeKey = this.rows[this.activeIndex].key;
+            if (focus) this.reveal();
+            this.draw();
+            if (focus) this.activeElement()?.focus({ preventScroll: true });
+        }
+
+        // Scrolls the active row into view.
+        reveal() {
+            const top = this.activeIndex * ROW_HEIGHT;
+            if (top < this.el.scrollTop) this.el.scrollTop = top;
+            else if (top + ROW_HEIGHT > this.el.scrollTop + this.el.clientHeight) this.el.scrollTop = top + ROW_HEIGHT - this.el.clientHeight;
+        }
+
+        // Focuses the active row, or returns false when there is none.
+        focus() {
+            const el = this.activeElement();
+            if (!el) return false;
+            this.reveal();
+            el.focus({ preventScroll: true });
+            return true;
+        }
+
+        toggleFolder(path) {
+            if (this.collapsed.has(path)) this.collapsed.delete(path); else this.collapsed.add(path);
+            this.render(this.flat, this.chosenId, this.noteEl.textContent);
+        }
+
+        click(e) {
+            const remove = e.target.closest ? e.target.closest('[data-remove]') : null;
+            if (remove) { this.opt.onRemove(remove.getAttribute('data-remove')); return; }
+            const row = this.rowOf(e.target);
+            if (!row) return;
+            this.setActive(Number(row.dataset.index), false);
+            if (row.hasAttribute('data-folder')) this.toggleFolder(row.getAttribute('data-folder'));
+            else this.opt.onChoose(row.getAttribute('data-id'));
+        }
+
+        key(e) {
+            const row = this.rowOf(e.target);
+            if (!row) return;
+            const i = Number(row.dataset.index);
+            const folder = row.getAttribute('data-folder');
+            const pageRows = Math.max(1, Math.floor(this.el.clientHeight / ROW_HEIGHT) - 1);
+            const moves = { ArrowDown: i + 1, ArrowUp: i - 1, Home: 0, End: this.rows.length - 1, PageDown: i + pageRows, PageUp: i - pageRows };
+            if (e.key in moves) {
+                e.preventDefault();
+                this.setActive(moves[e.key], true);
+                return;
+            }
+            switch (e.key) {
+                case 'ArrowLeft':
+                case 'ArrowRight':
+                    if (folder && this.collapsed.has(folder) === (e.key === 'ArrowRight')) { e.preventDefault(); this.toggleFolder(folder); }
+                    return;
+                case 'Enter':
+                case ' ':
+                    e.preventDefault();
+                    if (folder) this.toggleFolder(folder);
+                    else this.opt.onChoose(row.getAttribute('data-id'));
+                    return;
+                case 'Delete':
+                case 'Backspace':
+                    if (!folder) { e.preventDefault(); this.opt.onRemove(row.getAttribute('data-id')); }
+                    return;
+                default:
             }
         }
-        this.el.replaceChildren(...drawn);
-        const rows = this._rows();
-        if (!rows.length) return;
-        let target = null;
-        if (this.focusKey) {
-            for (let r = 0; r < rows.length && !target; r++) if (rows[r].getAttribute('data-key') === this.focusKey) target = rows[r];
-        }
-        if (!target && focusIndex >= 0) target = rows[Math.min(focusIndex, rows.length - 1)];
-        if (!target) target = rows[0];
-        target.setAttribute('tabindex', '0');
-        this.focusKey = target.getAttribute('data-key');
-        if (hadFocus) target.focus();
-    };
-
-    ProjectTree.prototype.folderRow = function (folder, level, collapsed) {
-        return h('div', { className: 'tree-folder', role: 'treeitem', tabindex: '-1', 'aria-level': level,
-            'aria-expanded': String(!collapsed), 'data-key': 'f:' + folder.path, 'data-folder': folder.path,
-            style: { paddingLeft: (4 + (level - 1) * INDENT_PX) + 'px' } },
-        h('span', { className: 'twisty', 'aria-hidden': 'true' }), h('span', { className: 'folder-name', text: folder.name }),
-        ' ', h('span', { className: 'folder-count', text: String(folder.materials.length) }));
-    };
-
-    ProjectTree.prototype.materialRow = function (m, level, chosen) {
-        const finish = this.opt.finishLabel(m);
-        return h('div', { className: 'tree-mat' + (chosen ? ' is-chosen' : ''), role: 'treeitem', tabindex: '-1',
-            'aria-level': level, 'aria-selected': String(chosen), 'data-key': 'm:' + m.id, 'data-id': m.id,
-            'aria-label': m.name + (finish ? ', ' + finish : '') + (chosen ? ', chosen for painting' : ''),
-            style: { paddingLeft: (4 + (level - 1) * INDENT_PX) + 'px' } },
-        h('span', { className: 'mat-sw', style: { background: m.hex } }),
-        h('span', { className: 'mat-name', title: m.name, text: m.name }),
-        h('span', { className: 'mat-finish', text: finish || '' }),
-        h('button', { type: 'button', className: 'mat-remove', tabindex: '-1', 'data-remove': m.id,
-            'aria-label': 'Remove ' + m.name, title: 'Remove from project', text: '×' }));
-    };
-
-    ProjectTree.prototype.toggleFolder = function (path) {
-        this.collapsed[path] = !this.collapsed[path];
-        this.render(this.flat, this.chosenId, this.note);
-    };
-
-    ProjectTree.prototype._click = function (e) {
-        const remove = e.target.closest ? e.target.closest('[data-remove]') : null;
-        if (remove) { this.opt.onRemove(remove.getAttribute('data-remove')); return; }
-        const row = this._row(e.target);
-        if (!row) return;
-        this._rove(row);
-        if (row.hasAttribute('data-folder')) this.toggleFolder(row.getAttribute('data-folder'));
-        else this.opt.onChoose(row.getAttribute('data-id'));
-    };
-
-    ProjectTree.prototype._key = function (e) {
-        const row = this._row(e.target);
-        if (!row) return;
-        const rows = this._rows();
-        const i = rows.indexOf(row);
-        const folder = row.getAttribute('data-folder');
-        let move = null;
-        switch (e.key) {
-            case 'ArrowDown': move = i + 1; break;
-            case 'ArrowUp': move = i - 1; break;
-            case 'Home': move = 0; break;
-            case 'End': move = rows.length - 1; break;
-            case 'ArrowLeft':
-                if (folder && !this.collapsed[folder]) { e.preventDefault(); this.toggleFolder(folder); }
-                return;
-            case 'ArrowRight':
-                if (folder && this.collapsed[folder]) { e.preventDefault(); this.toggleFolder(folder); }
-                return;
-            case 'Enter':
-            case ' ':
-                e.preventDefault();
-                if (folder) this.toggleFolder(folder);
-                else this.opt.onChoose(row.getAttribute('data-id'));
-                return;
-            case 'Delete':
-            case 'Backspace':
-                if (!folder) { e.preventDefault(); this.opt.onRemove(row.getAttribute('data-id')); }
-                return;
-            default: return;
-        }
-        e.preventDefault();
-        move = Math.max(0, Math.min(move, rows.length - 1));
-        this._rove(rows[move]);
-        rows[move].focus();
-    };
+    }
 
     Virel.ProjectTree = ProjectTree;
 })(window.Virel = window.Virel || {});

@@ -8,7 +8,10 @@
             this.app = app;
             this.picked = new Set();   // range indices
             this.anchor = -1;          // grid position of the last pick
-            app.el.clearSelection.addEventListener('click', () => this.clear());
+            app.el.clearSelection.addEventListener('click', () => {
+                this.clear();
+                app.keepFocus(null);
+            });
         }
 
         get count() {

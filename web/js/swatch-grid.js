@@ -84,11 +84,14 @@
         let cell = this.pool[k];
         if (!cell) {
             const h = Virel.dom.h;
-            cell = h('div', { className: 'sw', role: 'option' },
-                h('span', { className: 'sw-code' }), h('span', { className: 'sw-name' }),
+            // The code and the name are separate lines with a space between, so the swatch's text
+            // reads "VWH-9902 White", as its accessible name begins.
+            const code = h('span', { className: 'sw-code' });
+            const name = h('span', { className: 'sw-name' });
+            cell = h('div', { className: 'sw', role: 'option' }, h('span', { className: 'sw-text' }, code, ' ', name),
                 h('span', { className: 'sw-mark', 'aria-hidden': 'true' }));
-            cell._code = cell.firstChild;
-            cell._name = cell._code.nextSibling;
+            cell._code = code;
+            cell._name = name;
             cell._item = null;
             cell._state = null;
             cell._pos = -1;
