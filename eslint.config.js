@@ -33,4 +33,15 @@ module.exports = [
         languageOptions: { ecmaVersion: 2022, sourceType: 'commonjs', globals: { ...globals.node, ...globals.browser, Virel: 'readonly' } },
         rules: { ...shared, strict: ['error', 'global'] },
     },
+    {
+        // The sandbox's host page is served over HTTP, so it is written as ES modules.
+        files: ['SimHost/HostPage/js/**/*.js'],
+        languageOptions: { ecmaVersion: 2022, sourceType: 'module', globals: { ...globals.browser } },
+        rules: { ...shared, strict: 'off' },
+    },
+    {
+        files: ['Tests/Serve/**/*.js', 'Bench/Serve/**/*.js'],
+        languageOptions: { ecmaVersion: 2022, sourceType: 'commonjs', globals: { ...globals.node, ...globals.browser } },
+        rules: { ...shared, strict: 'off' },
+    },
 ];

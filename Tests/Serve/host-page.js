@@ -23,7 +23,7 @@ async function paletteFrame(page) {
 
 // The colour drawn at (x, y) of the page, read from the 3D window's canvas.
 function pixelAt(page, x, y) {
-    return page.evaluate(([x, y]) => {
+    return page.evaluate(([px, py]) => {
         const canvas = document.querySelector('#view-3d canvas');
         const box = canvas.getBoundingClientRect();
         const copy = document.createElement('canvas');
@@ -32,7 +32,7 @@ function pixelAt(page, x, y) {
         const context = copy.getContext('2d');
         context.drawImage(canvas, 0, 0);
         const scale = canvas.width / box.width;
-        return Array.from(context.getImageData(Math.round((x - box.left) * scale), Math.round((y - box.top) * scale), 1, 1).data.slice(0, 3));
+        return Array.from(context.getImageData(Math.round((px - box.left) * scale), Math.round((py - box.top) * scale), 1, 1).data.slice(0, 3));
     }, [x, y]);
 }
 
