@@ -52,7 +52,7 @@ namespace {
 PreparedFolder Prepare (const SimHost::AttributeStore& store, SimHost::AttributeStore::FolderId id)
 {
     const SimHost::AttributeStore::Folder& folder = store.GetFolder (id);
-    PreparedFolder prepared;
+    PreparedFolder                         prepared;
     for (const std::string& component : folder.path)
         prepared.path += component + "/";
     for (SimHost::AttributeStore::FolderId subfolder : folder.subfolders)
@@ -80,10 +80,9 @@ nlohmann::json PreparedToJson (const PreparedFolder& folder)
         surface["name"] = material.name;
         surface["id"] = material.id;
         surface["color"] = { { "red", material.red }, { "green", material.green }, { "blue", material.blue } };
-        surface["product"] = { { "ambient", material.ambient },
-                               { "diffuse", material.diffuse },
-                               { "shine", material.shine },
-                               { "specular", material.specular } };
+        surface["product"] = {
+            { "ambient", material.ambient }, { "diffuse", material.diffuse }, { "shine", material.shine }, { "specular", material.specular }
+        };
         surfaces.push_back (std::move (surface));
     }
     return object;
@@ -93,7 +92,7 @@ nlohmann::json PreparedToJson (const PreparedFolder& folder)
 
 PreparedFolder PrepareCatalogue (SimHost::Host& host)
 {
-    const SimHost::AttributeStore& store = host.Attributes ();
+    const SimHost::AttributeStore&                         store = host.Attributes ();
     const std::optional<SimHost::AttributeStore::FolderId> root = store.FolderAt ({ "Surfaces", "Virel" });
     if (!root.has_value ())
         return { "Surfaces/Virel/", {}, {} };

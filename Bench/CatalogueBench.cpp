@@ -46,8 +46,7 @@ struct PairedTimes {
     double bridge = 0.0;
     double baseline = 0.0;
 
-    template <class Work>
-    static double Time (Work&& work)
+    template <class Work> static double Time (Work&& work)
     {
         const double start = ThreadSeconds ();
         work ();
@@ -90,10 +89,12 @@ std::string CreateArgument ()
         char name[32], path[48];
         std::snprintf (name, sizeof name, "Virel Colour %05d", i);
         std::snprintf (path, sizeof path, "Surfaces/Virel/Range %02d", i % Folders);
-        entries.push_back ({ { "name", name },
-                             { "color", { { "red", i % 256 }, { "green", (i * 7) % 256 }, { "blue", (i * 13) % 256 } } },
-                             { "path", path },
-                             { "product", { { "ambient", i % 100 }, { "diffuse", (i * 3) % 100 }, { "shine", i % 2 == 0 }, { "specular", (i * 5) % 100 } } } });
+        entries.push_back (
+            { { "name", name },
+              { "color", { { "red", i % 256 }, { "green", (i * 7) % 256 }, { "blue", (i * 13) % 256 } } },
+              { "path", path },
+              { "product",
+                { { "ambient", i % 100 }, { "diffuse", (i * 3) % 100 }, { "shine", i % 2 == 0 }, { "specular", (i * 5) % 100 } } } });
     }
     return entries.dump ();
 }
@@ -115,7 +116,7 @@ void CreateMaterials (benchmark::State& state)
     host->Call ("createMaterials", SimHost::ArgumentKind::String, argument);
     CheckResult (*host);
     const PreparedFolder prepared = PrepareCatalogue (*host);
-    PairedTimes times;
+    PairedTimes          times;
     for (auto _ : state) {
         state.PauseTiming ();
         host.reset ();
@@ -147,7 +148,7 @@ public:
             if (run.run_type != Run::RT_Iteration || run.error_occurred || run.counters.count ("bridge_ms") == 0)
                 continue;
             const Figures figures { run.counters.at ("bridge_ms"), run.counters.at ("baseline_ms") };
-            auto found = best.find (run.benchmark_name ());
+            auto          found = best.find (run.benchmark_name ());
             if (found == best.end ())
                 best.emplace (run.benchmark_name (), figures);
             else if (figures.bridge < found->second.bridge)

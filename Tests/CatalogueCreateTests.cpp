@@ -8,7 +8,7 @@ using namespace VirelTests;
 
 namespace {
 
-const std::string Root = "Surfaces/Virel/";
+const std::string              Root = "Surfaces/Virel/";
 const std::vector<std::string> RootPath { "Surfaces", "Virel" };
 
 class CatalogueCreateTest : public CatalogueTest {
@@ -23,16 +23,18 @@ TEST_P (CatalogueCreateTest, ChalkIsFiledInANewSubfolderOfTheRoot)
 {
     AddFolder (RootPath);
     const std::size_t foldersBefore = Folders ().size ();
-    const PageOutcome outcome = Call ("createMaterials",
-                                      R"([{"name":"Chalk","color":{"red":255,"green":0,"blue":128},"path":"Surfaces/Virel/Whites",)"
-                                      R"("product":{"ambient":50,"diffuse":80,"shine":true,"specular":20.7}}])");
+    const PageOutcome outcome =
+        Call ("createMaterials", R"([{"name":"Chalk","color":{"red":255,"green":0,"blue":128},"path":"Surfaces/Virel/Whites",)"
+                                 R"("product":{"ambient":50,"diffuse":80,"shine":true,"specular":20.7}}])");
     ASSERT_TRUE (outcome.result.has_value ()) << outcome.exception.value_or ("");
 
     const nlohmann::json materials = Materials ();
     ASSERT_EQ (materials.size (), 1u);
     const std::string id = materials[0]["guid"].get<std::string> ();
-    EXPECT_EQ (*outcome.result,
-               FolderText (Root, { FolderText ("Surfaces/Virel/Whites/", {}, { MaterialText (id, "Chalk", 255, 0, 128, "50.0", "80.0", "1.0", "20.0") }) }, {}));
+    EXPECT_EQ (*outcome.result, FolderText (Root,
+                                            { FolderText ("Surfaces/Virel/Whites/", {},
+                                                          { MaterialText (id, "Chalk", 255, 0, 128, "50.0", "80.0", "1.0", "20.0") }) },
+                                            {}));
     EXPECT_EQ (Folders ().size (), foldersBefore + 1);
     EXPECT_EQ (materials[0]["path"], nlohmann::json ({ "Surfaces", "Virel", "Whites" }));
     EXPECT_EQ (materials[0]["rgb"], nlohmann::json ({ 1.0, 0.0, 128 / 255.0 }));
@@ -41,8 +43,8 @@ TEST_P (CatalogueCreateTest, ChalkIsFiledInANewSubfolderOfTheRoot)
 struct NumberCase {
     const char*    what;
     nlohmann::json value;
-    int            byte;       // as a colour component
-    int            sixteen;    // as a reflectance
+    int            byte;      // as a colour component
+    int            sixteen;   // as a reflectance
 };
 
 // Integers keep their low bits, reals are truncated toward zero and saturate at the 32-bit
@@ -86,8 +88,10 @@ TEST_P (CatalogueCreateTest, NumbersAreReducedToEightAndSixteenBits)
         // and back: the catalogue shows the same bytes and values
         const std::string sixteen = std::to_string (c.sixteen) + ".0";
         const std::string text = *outcome.result;
-        EXPECT_NE (text.find (MaterialText (first["guid"], c.what, c.byte, 0, 0, sixteen, "0.0", sixteen, "0.0")), std::string::npos) << text;
-        EXPECT_NE (text.find (MaterialText (second["guid"], c.what, 0, c.byte, c.byte, "0.0", sixteen, "0.0", sixteen)), std::string::npos) << text;
+        EXPECT_NE (text.find (MaterialText (first["guid"], c.what, c.byte, 0, 0, sixteen, "0.0", sixteen, "0.0")), std::string::npos)
+            << text;
+        EXPECT_NE (text.find (MaterialText (second["guid"], c.what, 0, c.byte, c.byte, "0.0", sixteen, "0.0", sixteen)), std::string::npos)
+            << text;
     }
 }
 
@@ -166,8 +170,9 @@ TEST_P (CatalogueCreateTest, TrailingSlashMakesAnEmptyFolderBelowTheRoot)
     const PageOutcome outcome = Create ({ Entry ("Dust", 0, 0, 0, "Surfaces/Virel/") });
     ASSERT_TRUE (outcome.result.has_value ());
     const std::string id = Materials ().at (0).at ("guid");
-    EXPECT_EQ (*outcome.result,
-               FolderText (Root, { FolderText ("Surfaces/Virel//", {}, { MaterialText (id, "Dust", 0, 0, 0, "0.0", "0.0", "0.0", "0.0") }) }, {}));
+    EXPECT_EQ (
+        *outcome.result,
+        FolderText (Root, { FolderText ("Surfaces/Virel//", {}, { MaterialText (id, "Dust", 0, 0, 0, "0.0", "0.0", "0.0", "0.0") }) }, {}));
 }
 
 TEST_P (CatalogueCreateTest, AMaterialFiledOutsideTheRootIsCreatedButNotListed)
@@ -181,7 +186,8 @@ TEST_P (CatalogueCreateTest, AFailingEntryKeepsTheOnesBeforeAndStopsTheCall)
 {
     nlohmann::json broken = Entry ("Second", 0, 0, 0, "Surfaces/Virel/Two");
     broken.erase ("product");
-    const PageOutcome outcome = Create ({ Entry ("First", 0, 0, 0, "Surfaces/Virel/One"), broken, Entry ("Third", 0, 0, 0, "Surfaces/Virel/Three") });
+    const PageOutcome outcome =
+        Create ({ Entry ("First", 0, 0, 0, "Surfaces/Virel/One"), broken, Entry ("Third", 0, 0, 0, "Surfaces/Virel/Three") });
     EXPECT_FALSE (outcome.result.has_value ());
     ASSERT_TRUE (outcome.exception.has_value ());
     EXPECT_EQ (outcome.exception->rfind ("[json.exception.type_error.302] type must be number, but is null", 0), 0u) << *outcome.exception;
@@ -211,17 +217,28 @@ TEST_P (CatalogueCreateTest, BadEntriesRaiseTheJsonLibrarysErrorsAndCreateNothin
         const char* message;
     } cases[] = {
         { "missing name", nlohmann::json::array ({ noName }).dump (), "[json.exception.type_error.302] type must be string, but is null" },
-        { "number name", nlohmann::json::array ({ numberName }).dump (), "[json.exception.type_error.302] type must be string, but is number" },
+        { "number name", nlohmann::json::array ({ numberName }).dump (),
+          "[json.exception.type_error.302] type must be string, but is number" },
         { "missing path", nlohmann::json::array ({ noPath }).dump (), "[json.exception.type_error.302] type must be string, but is null" },
-        { "string colour", nlohmann::json::array ({ stringColour }).dump (), "[json.exception.type_error.305] cannot use operator[] with a string argument with string" },
-        { "string component", nlohmann::json::array ({ stringRed }).dump (), "[json.exception.type_error.302] type must be number, but is string" },
-        { "array product", nlohmann::json::array ({ arrayProduct }).dump (), "[json.exception.type_error.305] cannot use operator[] with a string argument with array" },
-        { "string reflectance", nlohmann::json::array ({ stringShine }).dump (), "[json.exception.type_error.302] type must be number, but is string" },
+        { "string colour", nlohmann::json::array ({ stringColour }).dump (),
+          "[json.exception.type_error.305] cannot use operator[] with a string argument with string" },
+        { "string component", nlohmann::json::array ({ stringRed }).dump (),
+          "[json.exception.type_error.302] type must be number, but is string" },
+        { "array product", nlohmann::json::array ({ arrayProduct }).dump (),
+          "[json.exception.type_error.305] cannot use operator[] with a string argument with array" },
+        { "string reflectance", nlohmann::json::array ({ stringShine }).dump (),
+          "[json.exception.type_error.302] type must be number, but is string" },
         { "entry is a string", "[\"Chalk\"]", "[json.exception.type_error.305] cannot use operator[] with a string argument with string" },
         { "one number", "5", "[json.exception.type_error.305] cannot use operator[] with a string argument with number" },
-        { "not JSON", "[{", "[json.exception.parse_error.101] parse error at line 1, column 3: syntax error while parsing object key - unexpected end of input; expected string literal" },
-        { "comment", "/* none */ []", "[json.exception.parse_error.101] parse error at line 1, column 1: syntax error while parsing value - invalid literal; last read: '/'" },
-        { "text after the value", "[] x", "[json.exception.parse_error.101] parse error at line 1, column 4: syntax error while parsing value - invalid literal; last read: '[] x'; expected end of input" },
+        { "not JSON", "[{",
+          "[json.exception.parse_error.101] parse error at line 1, column 3: syntax error while parsing object key - unexpected end of "
+          "input; expected string literal" },
+        { "comment", "/* none */ []",
+          "[json.exception.parse_error.101] parse error at line 1, column 1: syntax error while parsing value - invalid literal; last "
+          "read: '/'" },
+        { "text after the value", "[] x",
+          "[json.exception.parse_error.101] parse error at line 1, column 4: syntax error while parsing value - invalid literal; last "
+          "read: '[] x'; expected end of input" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE (c.what);
@@ -236,11 +253,11 @@ TEST_P (CatalogueCreateTest, BadEntriesRaiseTheJsonLibrarysErrorsAndCreateNothin
 TEST_P (CatalogueCreateTest, ACatalogueMaterialWithAPathIsAnEntry)
 {
     const std::string original = AddMaterial ({ RootPath, "Chalk", 1.0, 0.5, 128 / 255.0, 50, 80, 20, 1 });
-    nlohmann::json entry = nlohmann::json::parse (CatalogueText ())["surfaces"][0];
+    nlohmann::json    entry = nlohmann::json::parse (CatalogueText ())["surfaces"][0];
     entry["path"] = "Surfaces/Virel/Copies";
     const PageOutcome outcome = Create ({ entry });
     ASSERT_TRUE (outcome.result.has_value ()) << outcome.exception.value_or ("");
-    const nlohmann::json catalogue = nlohmann::json::parse (*outcome.result);
+    const nlohmann::json  catalogue = nlohmann::json::parse (*outcome.result);
     const nlohmann::json& copy = catalogue["folders"][0]["surfaces"][0];
     EXPECT_NE (copy["id"], original);   // the host gives the new material its own identifier
     EXPECT_EQ (copy["color"], entry["color"]);
@@ -250,7 +267,8 @@ TEST_P (CatalogueCreateTest, ACatalogueMaterialWithAPathIsAnEntry)
 
 TEST_P (CatalogueCreateTest, DuplicateAndEmptyNamesGoToTheHostAsTheyAre)
 {
-    Create ({ Entry ("Twin", 0, 0, 0, "Surfaces/Virel"), Entry ("Twin", 0, 0, 0, "Surfaces/Virel"), Entry ("", 0, 0, 0, "Surfaces/Virel") });
+    Create (
+        { Entry ("Twin", 0, 0, 0, "Surfaces/Virel"), Entry ("Twin", 0, 0, 0, "Surfaces/Virel"), Entry ("", 0, 0, 0, "Surfaces/Virel") });
     EXPECT_EQ (MaterialNames (), (std::vector<std::string> { "Twin", "Twin", "" }));
 }
 

@@ -7,7 +7,7 @@ using namespace VirelTests;
 
 namespace {
 
-const std::string Root = "Surfaces/Virel/";
+const std::string              Root = "Surfaces/Virel/";
 const std::vector<std::string> RootPath { "Surfaces", "Virel" };
 
 class CatalogueDeleteTest : public CatalogueTest {
@@ -22,7 +22,7 @@ protected:
     }
 
     std::vector<std::string> MaterialGuids () { return MaterialValues ("guid"); }
-    bool Called (const std::string& operation) { return CallCount (operation) > 0; }
+    bool                     Called (const std::string& operation) { return CallCount (operation) > 0; }
 
     std::string chalk, moss, own, loose;
 };
@@ -40,14 +40,15 @@ TEST_P (CatalogueDeleteTest, AListedMaterialIsDeletedAndLeavesTheCatalogue)
 
 TEST_P (CatalogueDeleteTest, AMaterialInASubfolderOfTheRootIsDeleted)
 {
-    EXPECT_EQ (CatalogueText ("deleteMaterial", moss), FolderText (Root, { FolderText ("Surfaces/Virel/Greens/", {}, {}) }, { Plain (chalk, "Chalk") }));
+    EXPECT_EQ (CatalogueText ("deleteMaterial", moss),
+               FolderText (Root, { FolderText ("Surfaces/Virel/Greens/", {}, {}) }, { Plain (chalk, "Chalk") }));
     EXPECT_EQ (MaterialGuids (), (std::vector<std::string> { chalk, own, loose }));
 }
 
 TEST_P (CatalogueDeleteTest, TheIdentifierTextOfTheCatalogueNamesTheSameMaterial)
 {
     const nlohmann::json catalogue = nlohmann::json::parse (CatalogueText ());
-    const std::string id = catalogue["folders"][0]["surfaces"][0]["id"];
+    const std::string    id = catalogue["folders"][0]["surfaces"][0]["id"];
     CatalogueText ("deleteMaterial", id);
     EXPECT_EQ (MaterialGuids (), (std::vector<std::string> { chalk, own, loose }));
 }
@@ -57,7 +58,8 @@ TEST_P (CatalogueDeleteTest, MaterialsOutsideTheCatalogueAndUnknownTextsDeleteNo
     std::string lowerCase = chalk;
     std::transform (lowerCase.begin (), lowerCase.end (), lowerCase.begin (), [] (char c) { return char (std::tolower (c)); });
     const std::string before = CatalogueText ();
-    for (const std::string& text : { own, loose, std::string ("6A1F0C2E-0007-4A10-8000-00000000DEAD"), std::string ("Chalk"), std::string ("") }) {
+    for (const std::string& text :
+         { own, loose, std::string ("6A1F0C2E-0007-4A10-8000-00000000DEAD"), std::string ("Chalk"), std::string ("") }) {
         SCOPED_TRACE (text);
         Calls ();
         EXPECT_EQ (CatalogueText ("deleteMaterial", text), before);
@@ -66,7 +68,8 @@ TEST_P (CatalogueDeleteTest, MaterialsOutsideTheCatalogueAndUnknownTextsDeleteNo
         EXPECT_EQ (MaterialGuids (), (std::vector<std::string> { chalk, moss, own, loose }));
     }
     // the host's text forms of the same identifier name it too
-    EXPECT_EQ (CatalogueText ("deleteMaterial", "{" + lowerCase + "}"), FolderText (Root, { FolderText ("Surfaces/Virel/Greens/", {}, { Plain (moss, "Moss") }) }, {}));
+    EXPECT_EQ (CatalogueText ("deleteMaterial", "{" + lowerCase + "}"),
+               FolderText (Root, { FolderText ("Surfaces/Virel/Greens/", {}, { Plain (moss, "Moss") }) }, {}));
 }
 
 TEST_P (CatalogueDeleteTest, AnUnreadableListedMaterialIsNotDeleted)

@@ -33,9 +33,13 @@ TEST_P (CatalogueProjectTest, AMaterialIsShownWithItsWholeRecordInIndexOrder)
     ASSERT_EQ (added.size (), 2u);
     EXPECT_EQ (added[0], R"({"material":{"guid":"6A1F0C2E-0001-4A10-8000-00000000B1E5","index":1}})");
     const std::string second = nlohmann::json::parse (added[1])["material"]["guid"];
-    EXPECT_EQ (Run (R"({"do":"materials"})"),
-               std::vector<std::string> { R"({"materials":[{"guid":"6A1F0C2E-0001-4A10-8000-00000000B1E5","index":1,"name":"Chalk","path":["Surfaces","Virel"],"rgb":[1.0,0.5,0.25],"ambient":50,"diffuse":80,"specular":20,"shine":1},)"
-                                          R"({"guid":")" + second + R"(","index":2,"name":"Chalk","path":["Surfaces","Virel"],"rgb":[0.0,0.0,0.0],"ambient":0,"diffuse":0,"specular":0,"shine":0}]})" });
+    EXPECT_EQ (
+        Run (R"({"do":"materials"})"),
+        std::vector<std::string> {
+            R"({"materials":[{"guid":"6A1F0C2E-0001-4A10-8000-00000000B1E5","index":1,"name":"Chalk","path":["Surfaces","Virel"],"rgb":[1.0,0.5,0.25],"ambient":50,"diffuse":80,"specular":20,"shine":1},)"
+            R"({"guid":")" +
+            second +
+            R"(","index":2,"name":"Chalk","path":["Surfaces","Virel"],"rgb":[0.0,0.0,0.0],"ambient":0,"diffuse":0,"specular":0,"shine":0}]})" });
 }
 
 TEST_P (CatalogueProjectTest, ARawNameKeepsItsBytesAndPrintsAsReplacementCharacters)
@@ -70,7 +74,8 @@ TEST_P (CatalogueProjectTest, StepsTheHostCouldNotHoldAreRefusedBeforeAnythingRu
     };
     for (const char* step : refused) {
         SCOPED_TRACE (step);
-        EXPECT_THROW (SimHost::ParseScenarioText (std::string ("{\"do\":\"addFolder\",\"path\":[\"Early\"]}\n") + step), SimHost::ScenarioError);
+        EXPECT_THROW (SimHost::ParseScenarioText (std::string ("{\"do\":\"addFolder\",\"path\":[\"Early\"]}\n") + step),
+                      SimHost::ScenarioError);
     }
     const std::string longName = R"({"do":"addMaterial","path":["A"],"name":")" + std::string (256, 'n') + "\"}";
     EXPECT_THROW (SimHost::ParseScenarioText (longName), SimHost::ScenarioError);
@@ -80,7 +85,8 @@ TEST_P (CatalogueProjectTest, StepsTheHostCouldNotHoldAreRefusedBeforeAnythingRu
 TEST_P (CatalogueProjectTest, StepsNamingWhatTheProjectDoesOrDoesNotHoldStopTheRun)
 {
     Run (R"({"do":"addMaterial","path":["A"],"name":"x","guid":"6A1F0C2E-0001-4A10-8000-00000000B1E5"})");
-    EXPECT_THROW (Run (R"({"do":"addMaterial","path":["A"],"name":"y","guid":"6A1F0C2E-0001-4A10-8000-00000000B1E5"})"), SimHost::ScenarioError);
+    EXPECT_THROW (Run (R"({"do":"addMaterial","path":["A"],"name":"y","guid":"6A1F0C2E-0001-4A10-8000-00000000B1E5"})"),
+                  SimHost::ScenarioError);
     EXPECT_THROW (Run (R"({"do":"breakMaterial","guid":"6A1F0C2E-0002-4A10-8000-00000000B1E5"})"), SimHost::ScenarioError);
     EXPECT_EQ (nlohmann::json::parse (Run (R"({"do":"materials"})").at (0))["materials"].size (), 1u);
 }
@@ -88,11 +94,11 @@ TEST_P (CatalogueProjectTest, StepsNamingWhatTheProjectDoesOrDoesNotHoldStopTheR
 TEST_P (CatalogueProjectTest, TheHostKeepsEveryByteOfAMaterialsRecord)
 {
     SimHost::AttributeStore& store = host->Attributes ();
-    API_Attribute record;
+    API_Attribute            record;
     for (USize i = 0; i < sizeof record; ++i)
         reinterpret_cast<UInt8*> (&record)[i] = UInt8 (i * 7 + 1);
     record.name[100] = '\0';
-    const GS::Guid guid = host->Guids ().Next ();
+    const GS::Guid                           guid = host->Guids ().Next ();
     const SimHost::AttributeStore::Material& material = store.CreateMaterial (record, guid);
     record.typeID = API_MaterialID;
     record.index = 1;
@@ -116,7 +122,7 @@ TEST_P (CatalogueProjectTest, AMovedFolderTakesEverythingBelowItToItsNewPaths)
     store.CreateFolder ({ "A", "B", "C" }, host->Guids ());
     const SimHost::AttributeStore::FolderId d = store.CreateFolder ({ "D" }, host->Guids ());
     const SimHost::AttributeStore::FolderId b = *store.FolderAt ({ "A", "B" });
-    const GS::Guid guidOfC = store.GetFolder (*store.FolderAt ({ "A", "B", "C" })).guid;
+    const GS::Guid                          guidOfC = store.GetFolder (*store.FolderAt ({ "A", "B", "C" })).guid;
     store.MoveFolder (b, d);
     EXPECT_FALSE (store.FolderAt ({ "A", "B" }).has_value ());
     EXPECT_FALSE (store.FolderAt ({ "A", "B", "C" }).has_value ());

@@ -11,7 +11,7 @@ using namespace VirelTests;
 
 namespace {
 
-const std::string Root = "Surfaces/Virel/";
+const std::string              Root = "Surfaces/Virel/";
 const std::vector<std::string> RootPath { "Surfaces", "Virel" };
 
 class CatalogueReadTest : public CatalogueTest {};
@@ -56,7 +56,8 @@ TEST_P (CatalogueReadTest, HostRecordsConvertToCatalogueValues)
 {
     for (const RecordCase& c : recordCases) {
         SCOPED_TRACE (c.what);
-        const std::string id = AddMaterial ({ { "Surfaces", "Virel", c.what }, c.what, c.red, c.green, c.blue, c.ambient, c.diffuse, c.specular, c.shine });
+        const std::string id =
+            AddMaterial ({ { "Surfaces", "Virel", c.what }, c.what, c.red, c.green, c.blue, c.ambient, c.diffuse, c.specular, c.shine });
         const std::string text = CatalogueText ();
         const std::string expected = MaterialText (id, c.what, c.expectedRed, c.expectedGreen, c.expectedBlue, c.expectedAmbient,
                                                    c.expectedDiffuse, c.expectedShine, c.expectedSpecular);
@@ -68,7 +69,7 @@ TEST_P (CatalogueReadTest, ColourOutsideTheUnitRangeSaturatesInsteadOfOverflowin
 {
     // a record another tool left in the project; the host keeps whatever it was given
     SimHost::AttributeStore& store = host->Attributes ();
-    API_Attribute record;
+    API_Attribute            record;
     BNZeroMemory (&record, sizeof record);
     record.typeID = API_MaterialID;
     std::strcpy (record.name, "Odd");
@@ -78,14 +79,17 @@ TEST_P (CatalogueReadTest, ColourOutsideTheUnitRangeSaturatesInsteadOfOverflowin
     SimHost::AttributeStore::Material& material = store.CreateMaterial (record, host->Guids ().Next ());
     store.MoveMaterial (material, store.CreateFolder (RootPath, host->Guids ()));
     const std::string id = material.guid.ToUniString ().ToCStr ().Get ();
-    EXPECT_EQ (CatalogueText (), FolderText (Root, {}, { MaterialText (id, "Odd", 2147483647, -2147483648, 0, "0.0", "0.0", "0.0", "0.0") }));
+    EXPECT_EQ (CatalogueText (),
+               FolderText (Root, {}, { MaterialText (id, "Odd", 2147483647, -2147483648, 0, "0.0", "0.0", "0.0", "0.0") }));
 }
 
 TEST_P (CatalogueReadTest, SubfolderCarriesItsOwnFullPathAndItsMaterials)
 {
     const std::string id = AddMaterial ({ { "Surfaces", "Virel", "Whites" }, "Chalk" });
-    EXPECT_EQ (CatalogueText (),
-               FolderText (Root, { FolderText ("Surfaces/Virel/Whites/", {}, { MaterialText (id, "Chalk", 0, 0, 0, "0.0", "0.0", "0.0", "0.0") }) }, {}));
+    EXPECT_EQ (
+        CatalogueText (),
+        FolderText (
+            Root, { FolderText ("Surfaces/Virel/Whites/", {}, { MaterialText (id, "Chalk", 0, 0, 0, "0.0", "0.0", "0.0", "0.0") }) }, {}));
 }
 
 TEST_P (CatalogueReadTest, DeepTreeIsReadDepthFirstInTheHostsOrder)
@@ -96,7 +100,7 @@ TEST_P (CatalogueReadTest, DeepTreeIsReadDepthFirstInTheHostsOrder)
     const std::string a = AddMaterial ({ { "Surfaces", "Virel", "A" }, "InA" });
     AddFolder ({ "Surfaces", "Virel", "A", "Z" });
     const std::string second = AddMaterial ({ { "Surfaces", "Virel", "Second" }, "InSecond" });
-    auto material = [] (const std::string& id, const std::string& name) {
+    auto              material = [] (const std::string& id, const std::string& name) {
         return MaterialText (id, name, 0, 0, 0, "0.0", "0.0", "0.0", "0.0");
     };
     const std::string e = FolderText ("Surfaces/Virel/A/B/C/D/E/", {}, { material (deep, "Deep") });
@@ -127,8 +131,9 @@ TEST_P (CatalogueReadTest, UnreadableMaterialIsReportedOnceAndLeftOut)
     Run (nlohmann::json { { "do", "breakMaterial" }, { "guid", second } }.dump ());
     const std::string text = CatalogueText ();
     EXPECT_EQ (Only (lastLines, "report"), std::vector<std::string> { "{\"report\":\"Failed to get attribute\"}" });
-    EXPECT_EQ (text, FolderText (Root, {}, { MaterialText (first, "First", 0, 0, 0, "0.0", "0.0", "0.0", "0.0"),
-                                             MaterialText (third, "Third", 0, 0, 0, "0.0", "0.0", "0.0", "0.0") }));
+    EXPECT_EQ (text, FolderText (Root, {},
+                                 { MaterialText (first, "First", 0, 0, 0, "0.0", "0.0", "0.0", "0.0"),
+                                   MaterialText (third, "Third", 0, 0, 0, "0.0", "0.0", "0.0", "0.0") }));
 }
 
 TEST_P (CatalogueReadTest, NameThatIsNotUtf8StillLeavesTheWholeCatalogue)
@@ -137,8 +142,9 @@ TEST_P (CatalogueReadTest, NameThatIsNotUtf8StillLeavesTheWholeCatalogue)
     // "Bad" followed by a byte that starts no character, then one cut short at the end
     const std::string bad = AddMaterialStep ({ { "path", RootPath }, { "rawName", "426164FF20C3" } });
     const std::string text = CatalogueText ();
-    EXPECT_EQ (text, FolderText (Root, {}, { MaterialText (good, "Ocre \xC3\xA9t\xC3\xA9", 0, 0, 0, "0.0", "0.0", "0.0", "0.0"),
-                                             MaterialText (bad, "Bad\xEF\xBF\xBD \xEF\xBF\xBD", 0, 0, 0, "0.0", "0.0", "0.0", "0.0") }));
+    EXPECT_EQ (text, FolderText (Root, {},
+                                 { MaterialText (good, "Ocre \xC3\xA9t\xC3\xA9", 0, 0, 0, "0.0", "0.0", "0.0", "0.0"),
+                                   MaterialText (bad, "Bad\xEF\xBF\xBD \xEF\xBF\xBD", 0, 0, 0, "0.0", "0.0", "0.0", "0.0") }));
 }
 
 TEST_P (CatalogueReadTest, TheArgumentMakesNoDifferenceAndRepeatedCallsAgree)
@@ -160,7 +166,9 @@ TEST_P (CatalogueReadTest, EveryFolderIsLookedUpOnceAndEveryMaterialReadOnce)
     AddMaterial ({ { "Surfaces", "Virel", "Sub" }, "Three" });
     Calls ();
     CatalogueText ();
-    const std::map<std::string, int> expected = { { "HostGetAttributeFolder", 2 }, { "HostGetAttributeFolderContent", 2 }, { "HostGetAttribute", 3 } };
+    const std::map<std::string, int> expected = { { "HostGetAttributeFolder", 2 },
+                                                  { "HostGetAttributeFolderContent", 2 },
+                                                  { "HostGetAttribute", 3 } };
     EXPECT_EQ (CallCounts (), expected);
 }
 

@@ -55,7 +55,7 @@ TEST_P (FaultTest, AnEntryNestingDeeperThanTheCatalogueReachesIsRefused)
     const nlohmann::json folders = Folders ();
     for (const int slashes : { DepthLimit + 1, 6000 }) {
         const nlohmann::json refused = Entry ("Deep", 0, 0, 0, "Surfaces/Virel" + std::string (std::size_t (slashes), '/'));
-        const PageOutcome outcome = Call ("createMaterials", nlohmann::json { fits, refused }.dump ());
+        const PageOutcome    outcome = Call ("createMaterials", nlohmann::json { fits, refused }.dump ());
         EXPECT_EQ (outcome.exception, "The folder path nests deeper than 64 levels below Surfaces/Virel.");
         EXPECT_EQ (Folders (), folders);
     }
@@ -78,13 +78,14 @@ TEST_P (FaultTest, ANotificationWalksTheCatalogueOnceHoweverManyIdsItNames)
 TEST_P (FaultTest, AMaterialTheHostWillNotFileIsDeletedAndTheCallSaysSo)
 {
     struct Case {
-        const char*    operation;
-        nlohmann::json entries;
+        const char*              operation;
+        nlohmann::json           entries;
         std::vector<std::string> kept;
     };
     const Case cases[] = {
         { "HostCreateAttributeFolder",
-          { Entry ("Before", 0, 0, 0, "Surfaces/Virel"), Entry ("Lost", 0, 0, 0, "Surfaces/Virel/New") }, { "Kept", "Before" } },
+          { Entry ("Before", 0, 0, 0, "Surfaces/Virel"), Entry ("Lost", 0, 0, 0, "Surfaces/Virel/New") },
+          { "Kept", "Before" } },
         { "HostMoveToAttributeFolder", { Entry ("Lost", 0, 0, 0, "Surfaces/Virel") }, { "Kept" } },
     };
     for (const Case& test : cases) {
@@ -105,7 +106,8 @@ TEST_P (FaultTest, AZeroCharacterIsPartOfTheArgument)
     const std::string chalk = AddMaterial ({ RootPath, "Chalk" });
     const std::string junk ("\0junk", 5);
     EXPECT_TRUE (Call ("createMaterials", "[]" + junk).exception.has_value ());
-    EXPECT_TRUE (Call ("createMaterials", nlohmann::json { Entry (std::string ("A\0B", 3), 0, 0, 0, "Surfaces/Virel/X" + junk) }.dump ()).result.has_value ());
+    EXPECT_TRUE (Call ("createMaterials", nlohmann::json { Entry (std::string ("A\0B", 3), 0, 0, 0, "Surfaces/Virel/X" + junk) }.dump ())
+                     .result.has_value ());
     const nlohmann::json folders = Folders ();
     EXPECT_NE (std::find (folders.begin (), folders.end (), nlohmann::json { "Surfaces", "Virel", "X" + junk }), folders.end ());
     Call ("deleteMaterial", chalk + junk);
@@ -122,8 +124,9 @@ TEST_P (FaultTest, ThePageUrlEscapesWhatWouldChangeItsMeaning)
     Restart ();
     host->SetAddOnFile ((folder / "VirelPalette.apx").string ());
     const std::vector<std::string> lines = Only (Run (R"({"do":"load"}
-{"do":"menu","list":32500,"item":1})"), "openUrl");
-    const std::string parent = folder.parent_path ().string ();
+{"do":"menu","list":32500,"item":1})"),
+                                                 "openUrl");
+    const std::string              parent = folder.parent_path ().string ();
     EXPECT_EQ (lines, std::vector<std::string> { "{\"openUrl\":\"file://" + parent + "/a%23b%2520c%3Fd/web/index.html\"}" });
 }
 

@@ -78,7 +78,8 @@ TEST_P (FailingRegistrationTest, StopsTheSequenceWithTheHostsCode)
         { "HostRegisterModuleCommand", "RegisterModuleInterface", { "HostRegisterMenu", "HostRegisterModuleCommand" } },
         { "HostInstallMenuHandler", "InitializeModule", { "HostInstallMenuHandler" } },
         { "HostRegisterModelessWindow", "InitializeModule", { "HostInstallMenuHandler", "HostRegisterModelessWindow" } },
-        { "HostInstallModuleCommandHandler", "InitializeModule",
+        { "HostInstallModuleCommandHandler",
+          "InitializeModule",
           { "HostInstallMenuHandler", "HostRegisterModelessWindow", "HostInstallModuleCommandHandler" } },
     };
     for (const FailingStep& step : steps) {
@@ -109,14 +110,18 @@ TEST_P (LifecycleTest, EmptySlotsGiveNotSupported)
 
 TEST_P (LifecycleTest, AnEmptyReportSlotShowsNothingAndTheCallGoesOn)
 {
-    const std::string project = R"({"do":"addMaterial","path":["Surfaces","Virel"],"name":"Unreadable","rgb":[1,0,0],"guid":"0A0B0C0D-0000-4000-8000-000000000001"}
+    const std::string project =
+        R"({"do":"addMaterial","path":["Surfaces","Virel"],"name":"Unreadable","rgb":[1,0,0],"guid":"0A0B0C0D-0000-4000-8000-000000000001"}
 {"do":"breakMaterial","guid":"0A0B0C0D-0000-4000-8000-000000000001"}
 {"do":"menu","list":32500,"item":1}
 {"do":"call","fn":"getMaterials"})";
     const std::string emptyCatalogue = ResultLine (R"({"folders":[],"path":"Surfaces/Virel/","surfaces":[]})");
     for (bool empty : { false, true }) {
         SCOPED_TRACE (empty);
-        Restart (std::string (empty ? R"({"do":"emptySlot","op":"HostWriteReport"})" "\n" : "") + R"({"do":"load"})");
+        Restart (std::string (empty ? R"({"do":"emptySlot","op":"HostWriteReport"})"
+                                      "\n"
+                                    : "") +
+                 R"({"do":"load"})");
         const std::vector<std::string> lines = Run (project);
         EXPECT_EQ (Only (lines, "report").size (), empty ? 0u : 1u);
         EXPECT_EQ (lines.back (), emptyCatalogue);
@@ -131,7 +136,8 @@ TEST_P (LifecycleTest, AnEmptyAttributeReaderSlotStillPaints)
 {"do":"addElement","type":1,"bodies":[["0x4002"]],"guid":"0A0B0C0D-0000-4000-8000-0000000000E1"}
 {"do":"window","type":"3d"}
 {"do":"menu","list":32500,"item":1})");
-    Run (R"({"do":"call","fn":"paintElement","arg":"{\"elementId\":\"0A0B0C0D-0000-4000-8000-0000000000E1\",\"elementIndex\":1,\"materialId\":\"0A0B0C0D-0000-4000-8000-000000000002\",\"bodyIndex\":1,\"polygonIndex\":1}"})");
+    Run (
+        R"({"do":"call","fn":"paintElement","arg":"{\"elementId\":\"0A0B0C0D-0000-4000-8000-0000000000E1\",\"elementIndex\":1,\"materialId\":\"0A0B0C0D-0000-4000-8000-000000000002\",\"bodyIndex\":1,\"polygonIndex\":1}"})");
     const std::vector<nlohmann::json> element = RunLines (R"({"do":"element","guid":"0A0B0C0D-0000-4000-8000-0000000000E1"})");
     ASSERT_EQ (element.size (), 1u);
     EXPECT_EQ (element[0]["element"]["slots"]["184"], nlohmann::json::array ({ 1, 1 }));

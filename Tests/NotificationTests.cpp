@@ -43,17 +43,19 @@ std::vector<std::string> Events (const std::vector<std::string>& lines)
 struct Heard {
     int                      which;
     std::vector<std::string> guids;
-    bool operator== (const Heard&) const = default;
+    bool                     operator== (const Heard&) const = default;
 };
 
 class RecordingHandler : public API_IAttributeFolderEventHandler {
 public:
-    explicit RecordingHandler (std::shared_ptr<std::vector<Heard>> heard) : heard (std::move (heard)) {}
+    explicit RecordingHandler (std::shared_ptr<std::vector<Heard>> heard)
+        : heard (std::move (heard))
+    {}
     GS::UniString GetName () const override { return GS::UniString ("RecordingHandler"); }
-    GSErrCode RegisterAt (API_IEventNotifier& notifier) const override { return notifier.RegisterEventHandler (*this); }
-    void NotifyBefore (const API_AttributeEventIds& affected) const override { Record (1, affected); }
-    void NotifyCreated (const API_AttributeEventIds& affected) const override { Record (2, affected); }
-    void NotifyChanged (const API_AttributeEventIds& affected) const override { Record (3, affected); }
+    GSErrCode     RegisterAt (API_IEventNotifier& notifier) const override { return notifier.RegisterEventHandler (*this); }
+    void          NotifyBefore (const API_AttributeEventIds& affected) const override { Record (1, affected); }
+    void          NotifyCreated (const API_AttributeEventIds& affected) const override { Record (2, affected); }
+    void          NotifyChanged (const API_AttributeEventIds& affected) const override { Record (3, affected); }
 
 private:
     void Record (int which, const API_AttributeEventIds& affected) const
@@ -72,17 +74,16 @@ protected:
     {
         LoadAndOpenPalette ();
         Run (AddMaterial ({ "Surfaces", "Virel", "Blues" }, "Harbour Blue", Harbour) + "\n" +
-             AddMaterial ({ "Surfaces", "Virel", "Blues" }, "Ink", Ink) + "\n" +
-             AddMaterial ({ "Surfaces", "Virel" }, "Chalk", Chalk) + "\n" +
-             AddMaterial ({ "Surfaces", "Virel", "Greens", "Deep" }, "Moss", Moss) + "\n" +
-             AddMaterial ({ "Virel" }, "Loose", Loose) + "\n" +
-             AddMaterial ({ "Surfaces", "Other" }, "Brick", Brick));
+             AddMaterial ({ "Surfaces", "Virel", "Blues" }, "Ink", Ink) + "\n" + AddMaterial ({ "Surfaces", "Virel" }, "Chalk", Chalk) +
+             "\n" + AddMaterial ({ "Surfaces", "Virel", "Greens", "Deep" }, "Moss", Moss) + "\n" +
+             AddMaterial ({ "Virel" }, "Loose", Loose) + "\n" + AddMaterial ({ "Surfaces", "Other" }, "Brick", Brick));
     }
 
     static std::string AddMaterial (const std::vector<std::string>& path, const std::string& name, const std::string& guid)
     {
-        return nlohmann::json { { "do", "addMaterial" }, { "path", path }, { "name", name }, { "guid", guid }, { "rgb", { 0.2, 0.4, 0.6 } } }
-            .dump ();
+        return nlohmann::json {
+            { "do", "addMaterial" }, { "path", path }, { "name", name }, { "guid", guid }, { "rgb", { 0.2, 0.4, 0.6 } }
+        }.dump ();
     }
 
     std::string GetMaterials ()
@@ -103,7 +104,7 @@ protected:
 TEST_P (NotificationTest, ABluesMaterialSendsTheCatalogueOnce)
 {
     const std::vector<std::string> lines = Run (Notify (2, { Harbour }));
-    const std::string catalogue = GetMaterials ();
+    const std::string              catalogue = GetMaterials ();
     EXPECT_NE (catalogue.find ("Harbour Blue"), std::string::npos);
     EXPECT_EQ (lines, std::vector<std::string> { EventLine (catalogue) });
 }
@@ -151,7 +152,7 @@ TEST_P (NotificationTest, AMaterialTheHostCannotReadSendsTheCatalogueWithoutARep
 TEST_P (NotificationTest, TheAddOnsOwnChangesSendNoEventWhateverTheHostNotifies)
 {
     const std::shared_ptr<std::vector<Heard>> heard = RegisterRecorder ();
-    const std::string entries =
+    const std::string                         entries =
         R"([{"name":"Sea","color":{"red":10,"green":20,"blue":200},"path":"Surfaces/Virel/Blues","product":{"ambient":1,"diffuse":2,"shine":3,"specular":4}}])";
     const std::vector<std::string> created = Run (CallStep ("createMaterials", entries));
     EXPECT_EQ (Events (created), std::vector<std::string> {});
@@ -204,7 +205,8 @@ TEST_P (NotificationTest, WithNoPaletteHeldTheCheckDoesNothingAtAll)
     Run (R"({"do":"hostEvent","code":64}
 {"do":"calls"})");
     ASSERT_EQ (host->HeldPalette (), nullptr);
-    const std::vector<std::string> lines = Run (Notify (2, { Harbour, Unknown }) + "\n" + Notify (3, { Chalk }) + "\n" + R"({"do":"calls"})");
+    const std::vector<std::string> lines =
+        Run (Notify (2, { Harbour, Unknown }) + "\n" + Notify (3, { Chalk }) + "\n" + R"({"do":"calls"})");
     EXPECT_EQ (lines, std::vector<std::string> { R"({"calls":[]})" });
 }
 
@@ -220,7 +222,7 @@ class NotificationSlotTest : public HostTest {};
 
 TEST_P (NotificationSlotTest, AnEmptyRegistrationSlotLeaksNothingAndThePaletteIsCreated)
 {
-    const std::string start = Run (R"({"do":"memory"})").at (0);
+    const std::string              start = Run (R"({"do":"memory"})").at (0);
     const std::vector<std::string> opened = Run (R"({"do":"emptySlot","op":"HostRegisterEventHandler"}
 {"do":"load"}
 {"do":"menu","list":32500,"item":1})");
@@ -273,7 +275,7 @@ TEST_P (NotificationSlotTest, AProjectWithoutTheFoldersGetsNoneFromANotification
     LoadAndOpenPalette ();
     const std::vector<std::string> before = Run (R"({"do":"folders"})");
     const std::vector<std::string> lines = Run (Notify (2, { Unknown }) + "\n" + Notify (3, { Unknown }) + "\n" + Notify (1, { Unknown }));
-    const std::string empty = R"({"folders":[],"path":"Surfaces/Virel/","surfaces":[]})";
+    const std::string              empty = R"({"folders":[],"path":"Surfaces/Virel/","surfaces":[]})";
     EXPECT_EQ (lines, (std::vector<std::string> { EventLine (empty), EventLine (empty) }));
     EXPECT_EQ (Run (R"({"do":"folders"})"), before);
 }

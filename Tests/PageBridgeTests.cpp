@@ -24,7 +24,7 @@ TEST_P (PageBridgeTest, CreationOpensThePageHandsOverTheObjectThenTellsThePage)
 {
     const std::vector<std::string> lines = Run (R"({"do":"load"}
 {"do":"menu","list":32500,"item":1})");
-    const std::string folder = std::filesystem::path (AddOnPath (Api ())).parent_path ().string ();
+    const std::string              folder = std::filesystem::path (AddOnPath (Api ())).parent_path ().string ();
     const std::vector<std::string> opening (lines.begin () + 5, lines.begin () + 8);
     const std::vector<std::string> expected = {
         nlohmann::json ({ { "openUrl", "file://" + folder + "/web/index.html" } }).dump (),
@@ -47,8 +47,10 @@ TEST_P (PageBridgeTest, ThePageLiesBesideTheAddOnWhereverItIs)
         host->SetAddOnFile (copy.string ());
         const std::vector<std::string> urls = Only (Run (R"({"do":"load"}
 {"do":"menu","list":32500,"item":1}
-{"do":"unload"})"), "openUrl");
-        EXPECT_EQ (urls, std::vector<std::string> { nlohmann::json ({ { "openUrl", "file://" + folder.string () + "/web/index.html" } }).dump () });
+{"do":"unload"})"),
+                                                    "openUrl");
+        EXPECT_EQ (urls, std::vector<std::string> {
+                             nlohmann::json ({ { "openUrl", "file://" + folder.string () + "/web/index.html" } }).dump () });
     }
     std::filesystem::remove_all (base);
 }
@@ -70,11 +72,10 @@ struct SizeCase {
 TEST_P (PageBridgeTest, ResizeReadsNumbersAsThePageMeansThem)
 {
     const SizeCase cases[] = {
-        { R"({"width": 500.9, "height": true})", 500, 1 },
-        { R"({"width": 640, "height": 480, "extra": "ignored"})", 640, 480 },
-        { R"({"width": -20.7, "height": false})", 1, 1 },            // never below 1 × 1
-        { R"({"width": 1e300, "height": 300})", 1, 300 },             // saturates, then keeps 16 bits: -1
-        { R"({"width": 66176, "height": 300})", 640, 300 },           // an integer keeps its low 16 bits
+        { R"({"width": 500.9, "height": true})", 500, 1 },  { R"({"width": 640, "height": 480, "extra": "ignored"})", 640, 480 },
+        { R"({"width": -20.7, "height": false})", 1, 1 },     // never below 1 × 1
+        { R"({"width": 1e300, "height": 300})", 1, 300 },     // saturates, then keeps 16 bits: -1
+        { R"({"width": 66176, "height": 300})", 640, 300 },   // an integer keeps its low 16 bits
         { R"({"width": 600, "height": 450})", 600, 450 },
     };
     for (const SizeCase& test : cases) {

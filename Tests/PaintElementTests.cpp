@@ -66,7 +66,7 @@ protected:
     std::vector<USize> MarkedMaskBytes ()
     {
         std::vector<USize> marked;
-        const auto& request = host->Elements ().LastChangeRequest ();
+        const auto&        request = host->Elements ().LastChangeRequest ();
         EXPECT_TRUE (request.has_value ());
         if (!request.has_value ())
             return marked;
@@ -76,7 +76,6 @@ protected:
                 marked.push_back (offset);
         return marked;
     }
-
 };
 
 bool SameBytes (const API_Element& a, const API_Element& b) { return std::memcmp (&a, &b, sizeof a) == 0; }
@@ -87,8 +86,12 @@ TEST_P (PaintTest, WallFaceGetsMaterialAsOneUndoStep)
     const std::string chalk = Chalk ();
     const API_Element unpainted = Record (Wall);
 
-    EXPECT_EQ (Run (R"({"do":"call","fn":"beginPaint"})" "\n"
-                    R"({"do":"pickNext","click":{"guid":")" + Wall + R"(","element":0,"body":0,"polygon":0,"pickKind":1}})" "\n"
+    EXPECT_EQ (Run (R"({"do":"call","fn":"beginPaint"})"
+                    "\n"
+                    R"({"do":"pickNext","click":{"guid":")" +
+                    Wall +
+                    R"(","element":0,"body":0,"polygon":0,"pickKind":1}})"
+                    "\n"
                     R"({"do":"eventLoop"})"),
                (std::vector<std::string> { PageLine ("VirelEvents.onIsPainting(true);"), NoValue,
                                            PageLine ("VirelEvents.onElementSelected('" + Wall + "', 1, 1, 1)"), ReturnedLine () }));
@@ -115,7 +118,7 @@ TEST_P (PaintTest, MaterialIndexGoesIntoTheSlotAndOnlyItsFlagIsMarked)
     Run (PaintCall ({ Wall, "1", material, "1", "1" }));
 
     const API_Element& handed = host->Elements ().LastChangeRequest ()->record;
-    const auto* bytes = reinterpret_cast<const UInt8*> (&handed);
+    const auto*        bytes = reinterpret_cast<const UInt8*> (&handed);
     EXPECT_EQ (bytes[184], 1);
     Int32 index = 0;
     std::memcpy (&index, bytes + 188, sizeof index);
@@ -133,8 +136,8 @@ struct FaceSlotCase {
 };
 
 const FaceSlotCase FaceSlots[] = {
-    { "0x3000", "160" }, { "0x3001", "176" }, { "0x3002", "168" }, { "0x4000", "168" }, { "0x4001", "176" },
-    { "0x4002", "184" }, { "0x5000", "336" }, { "0x5001", "320" }, { "0x500C", "328" }, { "0x7000", "320" },
+    { "0x3000", "160" }, { "0x3001", "176" }, { "0x3002", "168" },   { "0x4000", "168" },   { "0x4001", "176" },
+    { "0x4002", "184" }, { "0x5000", "336" }, { "0x5001", "320" },   { "0x500C", "328" },   { "0x7000", "320" },
     { "0x7001", "336" }, { "0x7008", "328" }, { "0x0000", nullptr }, { "0x4003", nullptr }, { "0x6000", nullptr },
 };
 const char* const SlotNames[] = { "160", "168", "176", "184", "320", "328", "336" };
@@ -142,7 +145,7 @@ const char* const SlotNames[] = { "160", "168", "176", "184", "320", "328", "336
 TEST_P (PaintTest, FaceKindSelectsTheSlot)
 {
     const std::string chalk = Chalk ();
-    int n = 0;
+    int               n = 0;
     for (const FaceSlotCase& face : FaceSlots) {
         SCOPED_TRACE (face.faceKind);
         char guid[40];
@@ -208,7 +211,8 @@ TEST_P (PaintTest, IndicesAreReadAsSaturated32BitIntegers)
     const std::string chalk = Chalk ();
 
     // element 2, body 2, polygon 1 is the wall's 0x4002 face; element 1 has no body 2, element 3 none at all
-    const PaintRequest secondElement[] = { { Wall, "2.9", chalk, "2", "1" }, { Wall, "4294967298", chalk, "2", "1" },
+    const PaintRequest secondElement[] = { { Wall, "2.9", chalk, "2", "1" },
+                                           { Wall, "4294967298", chalk, "2", "1" },
                                            { Wall, "2", chalk, "2.99", "true" } };
     for (const PaintRequest& request : secondElement) {
         SCOPED_TRACE (request.elementIndex + " " + request.bodyIndex + " " + request.polygonIndex);
@@ -222,9 +226,9 @@ TEST_P (PaintTest, IndicesAreReadAsSaturated32BitIntegers)
     Run (R"({"do":"undo"})");
 
     const PaintRequest noFace[] = {
-        { Wall, "1e12", chalk, "2", "1" },   { Wall, "-1e12", chalk, "2", "1" },   { Wall, "0", chalk, "2", "1" },
-        { Wall, "-1", chalk, "2", "1" },     { Wall, "2", chalk, "0", "1" },       { Wall, "2", chalk, "1e300", "1" },
-        { Wall, "2", chalk, "2", "-2.5" },   { Wall, "2", chalk, "2", "0.9" },     { Wall, "3", chalk, "1", "1" },
+        { Wall, "1e12", chalk, "2", "1" },       { Wall, "-1e12", chalk, "2", "1" }, { Wall, "0", chalk, "2", "1" },
+        { Wall, "-1", chalk, "2", "1" },         { Wall, "2", chalk, "0", "1" },     { Wall, "2", chalk, "1e300", "1" },
+        { Wall, "2", chalk, "2", "-2.5" },       { Wall, "2", chalk, "2", "0.9" },   { Wall, "3", chalk, "1", "1" },
         { Wall, "4294967296", chalk, "2", "1" },
     };
     for (const PaintRequest& request : noFace) {
@@ -284,13 +288,15 @@ TEST_P (PaintTest, OutsideThe3DWindowTheUserIsToldAndTheArgumentIsNotRead)
 TEST_P (PaintTest, InThe3DWindowABadArgumentEndsTheCall)
 {
     AddElement (Wall, 1, R"([["0x4002"]])");
-    const std::string chalk = Chalk ();
+    const std::string                         chalk = Chalk ();
     const std::pair<std::string, std::string> cases[] = {
-        { "not json", "[json.exception.parse_error.101] parse error at line 1, column 2: syntax error while parsing value - invalid literal; last read: 'no'" },
+        { "not json", "[json.exception.parse_error.101] parse error at line 1, column 2: syntax error while parsing value - invalid "
+                      "literal; last read: 'no'" },
         { "[1,2]", "[json.exception.type_error.305] cannot use operator[] with a string argument with array" },
         { "{}", "[json.exception.type_error.302] type must be string, but is null" },
         { R"({"elementId":")" + Wall + R"(","elementIndex":"1"})", "[json.exception.type_error.302] type must be number, but is string" },
-        { R"({"elementId":")" + Wall + R"(","elementIndex":1,"materialId":")" + chalk + R"("})", "[json.exception.type_error.302] type must be number, but is null" },
+        { R"({"elementId":")" + Wall + R"(","elementIndex":1,"materialId":")" + chalk + R"("})",
+          "[json.exception.type_error.302] type must be number, but is null" },
     };
     Calls ();
     for (const auto& [argument, message] : cases)
@@ -309,8 +315,9 @@ TEST_P (PaintTest, OnlyTheApi28BuildPreparesTheModel)
     Run (PaintCall ({ Wall, "1", chalk, "1", "1" }));
     // each operation once; their order is seen in what they did, not in the log
     std::map<std::string, int> expected;
-    for (const char* call : { "HostGetCurrentWindow", "HostGetElement", "HostGetSight", "HostCreateAttributeReader", "HostGetPolygonFaceKind",
-                              "HostReleaseSight", "HostGetAttribute", "HostCallUndoableCommand", "HostChangeElement" })
+    for (const char* call :
+         { "HostGetCurrentWindow", "HostGetElement", "HostGetSight", "HostCreateAttributeReader", "HostGetPolygonFaceKind",
+           "HostReleaseSight", "HostGetAttribute", "HostCallUndoableCommand", "HostChangeElement" })
         expected[call] = 1;
     if (Api () == 28)
         expected["HostPrepareModel"] = 1;
@@ -334,8 +341,11 @@ TEST_P (PaintTest, PaintingLeavesNoMemoryBehind)
     AddElement (Wall, 1, R"([["0x4002"]])");
     const std::string chalk = Chalk ();
     const std::string before = Run (R"({"do":"memory"})").at (0);
-    Run (PaintCall ({ Wall, "1", chalk, "1", "1" }) + "\n" + CallStep ("paintElement", "{}") + "\n" + CallStep ("paintElement", "not json") + "\n" +
-         R"({"do":"call","fn":"beginPaint"})" "\n" R"({"do":"eventLoop"})");
+    Run (PaintCall ({ Wall, "1", chalk, "1", "1" }) + "\n" + CallStep ("paintElement", "{}") + "\n" +
+         CallStep ("paintElement", "not json") + "\n" +
+         R"({"do":"call","fn":"beginPaint"})"
+         "\n"
+         R"({"do":"eventLoop"})");
     EXPECT_EQ (Run (R"({"do":"memory"})").at (0), before);
 }
 

@@ -33,8 +33,9 @@ TEST_F (PaintingHostOnlyTest, AddedElementsAreNumberedInTheModelAndQueriedBySlot
     EXPECT_NE (generated, Wall);
 
     EXPECT_EQ (Run (R"({"do":"element","guid":")" + generated + R"("})"),
-               std::vector<std::string> { R"({"element":{"guid":")" + generated +
-                                          R"(","type":7,"slots":{"160":[0,0],"168":[0,0],"176":[0,0],"184":[0,0],"320":[0,0],"328":[0,0],"336":[0,0]}}})" });
+               std::vector<std::string> {
+                   R"({"element":{"guid":")" + generated +
+                   R"(","type":7,"slots":{"160":[0,0],"168":[0,0],"176":[0,0],"184":[0,0],"320":[0,0],"328":[0,0],"336":[0,0]}}})" });
     EXPECT_EQ (Run (R"({"do":"element","guid":")" + Door + R"("})"), std::vector<std::string> { R"({"element":null})" });
 }
 
@@ -76,7 +77,8 @@ TEST_F (PaintingHostOnlyTest, AnElementGuidCanBeUsedOnce)
 TEST_F (PaintingHostOnlyTest, UndoAndRedoWithNothingToDoChangeNothing)
 {
     EXPECT_EQ (Run (R"({"do":"undo"}
-{"do":"redo"})"), std::vector<std::string> {});
+{"do":"redo"})"),
+               std::vector<std::string> {});
     EXPECT_EQ (Run (UndoHistoryStep).at (0), R"({"undoHistory":[],"redo":[]})");
 }
 
@@ -97,8 +99,9 @@ TEST_P (PaintingHostTest, ANewStepEndsWhatCouldBeRedone)
     Run (R"({"do":"addElement","type":1,"guid":")" + Wall + R"(","bodies":[["0x4002","0x3000"]]})");
     LoadAndOpenPalette ();
     const std::string chalk = AddChalk ();
-    Run (R"({"do":"window","type":"3d"})" "\n" + PaintCall ({ Wall, "1", chalk, "1", "1" }) + "\n" + PaintCall ({ Wall, "1", chalk, "1", "2" }) + "\n" +
-         R"({"do":"undo"})");
+    Run (R"({"do":"window","type":"3d"})"
+         "\n" +
+         PaintCall ({ Wall, "1", chalk, "1", "1" }) + "\n" + PaintCall ({ Wall, "1", chalk, "1", "2" }) + "\n" + R"({"do":"undo"})");
     EXPECT_EQ (Run (UndoHistoryStep).at (0), R"({"undoHistory":["Paint Element"],"redo":["Paint Element"]})");
     Run (PaintCall ({ Wall, "1", chalk, "1", "2" }));
     EXPECT_EQ (Run (UndoHistoryStep).at (0), R"({"undoHistory":["Paint Element","Paint Element"],"redo":[]})");
@@ -112,10 +115,13 @@ TEST_P (PaintingHostTest, AFaceIsLookedUpInTheElementTheRecordNames)
 {
     // the model's element 1 has a polygon 2; the door named by the record has only polygon 1
     Run (R"({"do":"addElement","type":1,"guid":")" + Wall + R"(","bodies":[["0x3000","0x4002"]]}
-{"do":"addElement","type":2,"guid":")" + Door + R"(","bodies":[["0x3001"]]})");
+{"do":"addElement","type":2,"guid":")" +
+         Door + R"(","bodies":[["0x3001"]]})");
     LoadAndOpenPalette ();
     const std::string chalk = AddChalk ();
-    Run (R"({"do":"window","type":"3d"})" "\n" + PaintCall ({ Door, "1", chalk, "1", "2" }) + "\n" + PaintCall ({ Door, "1", chalk, "1", "1" }));
+    Run (R"({"do":"window","type":"3d"})"
+         "\n" +
+         PaintCall ({ Door, "1", chalk, "1", "2" }) + "\n" + PaintCall ({ Door, "1", chalk, "1", "1" }));
     const nlohmann::json slots = RunLines (R"({"do":"element","guid":")" + Door + R"("})").at (0)["element"]["slots"];
     EXPECT_EQ (slots["176"].dump (), "[1,1]");   // the door's own polygon 1
     EXPECT_EQ (slots["184"].dump (), "[0,0]");

@@ -65,9 +65,9 @@ TEST_P (PaletteTest, ANewPaletteIsSizedFromItsDialog)
 
 struct MessageCase {
     const char*              name;
-    std::string              before;     // steps that set the palette up
+    std::string              before;   // steps that set the palette up
     int                      message;
-    std::vector<std::string> lines;      // what the message adds
+    std::vector<std::string> lines;   // what the message adds
     bool                     existsAfter;
     bool                     visibleAfter;
 };
@@ -76,7 +76,7 @@ class PaletteMessageTest : public PaletteTest {};
 
 TEST_P (PaletteMessageTest, EachMessageWithAndWithoutAPalette)
 {
-    const std::string hidden = Menu () + "\n" + Menu ();
+    const std::string              hidden = Menu () + "\n" + Menu ();
     const std::vector<MessageCase> cases = {
         { "hide always, no palette", "", 1, { Returned }, false, false },
         { "hide always, visible", Menu (), 1, { NotPainting, Hidden, Returned }, true, false },
@@ -97,7 +97,9 @@ TEST_P (PaletteMessageTest, EachMessageWithAndWithoutAPalette)
     };
     for (const MessageCase& test : cases) {
         SCOPED_TRACE (test.name);
-        Restart (R"({"do":"load"})" "\n" + test.before);
+        Restart (R"({"do":"load"})"
+                 "\n" +
+                 test.before);
         EXPECT_EQ (PageAndCallLines (Message (test.message)), test.lines);
         const nlohmann::json palette = Palette ();
         EXPECT_EQ (palette["exists"], test.existsAfter);
@@ -120,7 +122,7 @@ TEST_P (PaletteTest, HostEvent64DestroysThePaletteAfterTellingThePage)
 TEST_P (PaletteTest, OtherHostEventsLeaveThePalette)
 {
     Run (Menu ());
-    EXPECT_EQ (Run (R"({"do":"hostEvent","code":1})"), std::vector<std::string> {});   // not in the mask
+    EXPECT_EQ (Run (R"({"do":"hostEvent","code":1})"), std::vector<std::string> {});              // not in the mask
     EXPECT_EQ (Run (R"({"do":"hostEvent","code":65})"), std::vector<std::string> { Returned });   // in the mask, not 64
     EXPECT_EQ (Palette ()["exists"], true);
     Run (R"({"do":"hostEvent","code":64})");
@@ -134,7 +136,8 @@ TEST_P (PaletteTest, ClosingTheWindowHidesAndKeepsThePalette)
     Calls ();
     EXPECT_EQ (Run (R"({"do":"closePalette"})"), (std::vector<std::string> { NotPainting, Hidden, R"({"accepted":true})" }));
     // the close request's own order: the handler cleared and the toolbox reset before hiding
-    EXPECT_EQ (Calls (), (std::vector<std::string> { "HostClearNotifyHandler", "HostSetToolboxMode", "HostGetToolboxMode", "HostCancelInput" }));
+    EXPECT_EQ (Calls (),
+               (std::vector<std::string> { "HostClearNotifyHandler", "HostSetToolboxMode", "HostGetToolboxMode", "HostCancelInput" }));
     EXPECT_EQ (Palette ()["visible"], false);
     EXPECT_EQ (host->HeldPalette (), palette);
     EXPECT_EQ (Run (R"({"do":"closePalette"})"), std::vector<std::string> {});   // nothing visible to close
@@ -144,7 +147,7 @@ TEST_P (PaletteTest, ClosingTheWindowHidesAndKeepsThePalette)
 
 struct ResizeCase {
     const char* name;
-    std::string drags;      // resizePalette steps
+    std::string drags;   // resizePalette steps
     int         width, height;
 };
 
@@ -153,14 +156,17 @@ TEST_P (PaletteTest, TheBrowserFollowsAResizeAndTheResourceSizeIsNotKept)
     const std::vector<ResizeCase> cases = {
         { "a drag changes both", R"({"do":"resizePalette","dx":40,"dy":30})", 640, 480 },
         { "back to 600 × 450 is put back", R"({"do":"resizePalette","dx":40,"dy":30}
-{"do":"resizePalette","dx":-40,"dy":-30})", 640, 480 },
+{"do":"resizePalette","dx":-40,"dy":-30})",
+          640, 480 },
         { "601 × 450 stays", R"({"do":"resizePalette","dx":1,"dy":0})", 601, 450 },
         { "nothing changes on (0, 0)", R"({"do":"resizePalette","dx":0,"dy":0})", 600, 450 },
         { "never below 1 × 1", R"({"do":"resizePalette","dx":-5000,"dy":-5000})", 1, 1 },
     };
     for (const ResizeCase& test : cases) {
         SCOPED_TRACE (test.name);
-        Restart (R"({"do":"load"})" "\n" + Menu () + "\n" + test.drags);
+        Restart (R"({"do":"load"})"
+                 "\n" +
+                 Menu () + "\n" + test.drags);
         const nlohmann::json palette = Palette ();
         EXPECT_EQ (palette["width"], test.width);
         EXPECT_EQ (palette["height"], test.height);

@@ -58,14 +58,19 @@ protected:
 TEST_P (PickTest, ScriptObjectListsTheEightFunctionsInOrder)
 {
     const std::vector<std::string> lines = Only (Restart (R"({"do":"load"}
-{"do":"menu","list":32500,"item":1})"), "scriptObject");
-    EXPECT_EQ (lines, std::vector<std::string> { R"({"scriptObject":"archicad","functions":["hide","getMaterials","resize","paintElement","beginPaint","endPaint","deleteMaterial","createMaterials"]})" });
+{"do":"menu","list":32500,"item":1})"),
+                                                 "scriptObject");
+    EXPECT_EQ (
+        lines,
+        std::vector<std::string> {
+            R"({"scriptObject":"archicad","functions":["hide","getMaterials","resize","paintElement","beginPaint","endPaint","deleteMaterial","createMaterials"]})" });
 }
 
 TEST_P (PickTest, ClickOnAWallIsSentToThePage)
 {
     EXPECT_EQ (Run (CallStep ("beginPaint")), (std::vector<std::string> { Painting, NoValue }));
-    EXPECT_EQ (Run (ClickOnWall () + "\n" + R"({"do":"eventLoop"})"), (std::vector<std::string> { Selected (WallGuid, 1, 1, 1), Returned }));
+    EXPECT_EQ (Run (ClickOnWall () + "\n" + R"({"do":"eventLoop"})"),
+               (std::vector<std::string> { Selected (WallGuid, 1, 1, 1), Returned }));
     EXPECT_EQ (host->Elements ().Input ().LastPrompt (), "Click an element to paint it!");
 }
 
@@ -125,30 +130,36 @@ struct ErrorGroup {
 
 const ErrorGroup ErrorGroups[] = {
     { 0x81060001, { "APIERR_GENERAL", "APIERR_MEMFULL", "APIERR_CANCEL" } },
-    { 0x81060065, { "APIERR_BADID", "APIERR_BADINDEX", "APIERR_BADNAME", "APIERR_BADPARS", "APIERR_BADPOLY", "APIERR_BADDATABASE",
-                    "APIERR_BADWINDOW", "APIERR_BADKEYCODE", "APIERR_BADPLATFORMSIGN", "APIERR_BADPLANE", "APIERR_BADUSERID",
-                    "APIERR_BADVALUE", "APIERR_BADELEMENTTYPE", "APIERR_IRREGULARPOLY" } },
-    { 0x810600C9, { "APIERR_NO3D", "APIERR_NOMORE", "APIERR_NOPLAN", "APIERR_NOLIB", "APIERR_NOLIBSECT", "APIERR_NOSEL",
-                    "APIERR_NOTEDITABLE", "APIERR_NOTSUBTYPEOF", "APIERR_NOTEQUALMAIN", "APIERR_NOTEQUALREVISION",
-                    "APIERR_NOTEAMWORKPROJECT" } },
-    { 0x810600DC, { "APIERR_NOUSERDATA", "APIERR_MOREUSER", "APIERR_LINKEXIST", "APIERR_LINKNOTEXIST", "APIERR_WINDEXIST",
-                    "APIERR_WINDNOTEXIST", "APIERR_UNDOEMPTY", "APIERR_REFERENCEEXIST", "APIERR_NAMEALREADYUSED" } },
-    { 0x8106012D, { "APIERR_ATTREXIST", "APIERR_DELETED", "APIERR_LOCKEDLAY", "APIERR_HIDDENLAY", "APIERR_INVALFLOOR", "APIERR_NOTMINE",
-                    "APIERR_NOACCESSRIGHT", "APIERR_BADPROPERTY", "APIERR_BADCLASSIFICATION" } },
-    { 0x81060191, { "APIERR_MODULNOTINSTALLED", "APIERR_MODULCMDMINE", "APIERR_MODULCMDNOTSUPPORTED", "APIERR_MODULCMDVERSNOTSUPPORTED",
-                    "APIERR_NOMODULEDATA" } },
+    { 0x81060065,
+      { "APIERR_BADID", "APIERR_BADINDEX", "APIERR_BADNAME", "APIERR_BADPARS", "APIERR_BADPOLY", "APIERR_BADDATABASE", "APIERR_BADWINDOW",
+        "APIERR_BADKEYCODE", "APIERR_BADPLATFORMSIGN", "APIERR_BADPLANE", "APIERR_BADUSERID", "APIERR_BADVALUE", "APIERR_BADELEMENTTYPE",
+        "APIERR_IRREGULARPOLY" } },
+    { 0x810600C9,
+      { "APIERR_NO3D", "APIERR_NOMORE", "APIERR_NOPLAN", "APIERR_NOLIB", "APIERR_NOLIBSECT", "APIERR_NOSEL", "APIERR_NOTEDITABLE",
+        "APIERR_NOTSUBTYPEOF", "APIERR_NOTEQUALMAIN", "APIERR_NOTEQUALREVISION", "APIERR_NOTEAMWORKPROJECT" } },
+    { 0x810600DC,
+      { "APIERR_NOUSERDATA", "APIERR_MOREUSER", "APIERR_LINKEXIST", "APIERR_LINKNOTEXIST", "APIERR_WINDEXIST", "APIERR_WINDNOTEXIST",
+        "APIERR_UNDOEMPTY", "APIERR_REFERENCEEXIST", "APIERR_NAMEALREADYUSED" } },
+    { 0x8106012D,
+      { "APIERR_ATTREXIST", "APIERR_DELETED", "APIERR_LOCKEDLAY", "APIERR_HIDDENLAY", "APIERR_INVALFLOOR", "APIERR_NOTMINE",
+        "APIERR_NOACCESSRIGHT", "APIERR_BADPROPERTY", "APIERR_BADCLASSIFICATION" } },
+    { 0x81060191,
+      { "APIERR_MODULNOTINSTALLED", "APIERR_MODULCMDMINE", "APIERR_MODULCMDNOTSUPPORTED", "APIERR_MODULCMDVERSNOTSUPPORTED",
+        "APIERR_NOMODULEDATA" } },
     { 0x810601F5, { "APIERR_PAROVERLAP", "APIERR_PARMISSING", "APIERR_PAROVERFLOW", "APIERR_PARIMPLICIT" } },
     { 0x810601FE, { "APIERR_RUNOVERLAP", "APIERR_RUNMISSING", "APIERR_RUNOVERFLOW", "APIERR_RUNIMPLICIT", "APIERR_RUNPROTECTED" } },
     { 0x81060208, { "APIERR_EOLOVERLAP" } },
     { 0x81060212, { "APIERR_TABOVERLAP" } },
-    { 0x81060385, { "APIERR_NOTINIT", "APIERR_NESTING", "APIERR_NOTSUPPORTED", "APIERR_REFUSEDCMD", "APIERR_REFUSEDPAR", "APIERR_READONLY",
-                    "APIERR_SERVICEFAILED", "APIERR_COMMANDFAILED", "APIERR_NEEDSUNDOSCOPE" } },
+    { 0x81060385,
+      { "APIERR_NOTINIT", "APIERR_NESTING", "APIERR_NOTSUPPORTED", "APIERR_REFUSEDCMD", "APIERR_REFUSEDPAR", "APIERR_READONLY",
+        "APIERR_SERVICEFAILED", "APIERR_COMMANDFAILED", "APIERR_NEEDSUNDOSCOPE" } },
     { 0x810603E9, { "APIERR_MISSINGCODE", "APIERR_MISSINGDEF" } },
 };
 
 // Codes beside the groups, and far from them, have no name of their own.
-const UInt32 UnnamedCodes[] = { 0x81060004, 0x81060064, 0x81060073, 0x810600D4, 0x810600E5, 0x81060209,
-                                0x810603EB, 0x12345678, 0x00000001 };
+const UInt32 UnnamedCodes[] = {
+    0x81060004, 0x81060064, 0x81060073, 0x810600D4, 0x810600E5, 0x81060209, 0x810603EB, 0x12345678, 0x00000001
+};
 
 std::vector<std::pair<UInt32, std::string>> NamedCodes ()
 {
@@ -187,7 +198,9 @@ TEST_P (PickTest, FailingPointInputIsShownByNameAndEndsPaintMode)
 
 TEST_P (PickTest, AFailingInputLeavesTheClickForTheNextOne)
 {
-    Run (R"({"do":"fail","op":"APIIo_GetPointID","code":"0x8106006B","count":1})" "\n" + ClickOnWall () + "\n" + CallStep ("beginPaint"));
+    Run (R"({"do":"fail","op":"APIIo_GetPointID","code":"0x8106006B","count":1})"
+         "\n" +
+         ClickOnWall () + "\n" + CallStep ("beginPaint"));
     EXPECT_EQ (Run (R"({"do":"eventLoop"})"),
                (std::vector<std::string> { ReportLine ("Error in APIIo_GetPointID: APIERR_BADWINDOW"), NotPainting, Returned }));
     EXPECT_EQ (Only (Run (CallStep ("beginPaint") + "\n" + R"({"do":"eventLoop"})"), "page"),
@@ -234,7 +247,11 @@ TEST_P (PickTest, DestroyingThePaletteEndsAWaitingInput)
 {
     Run (CallStep ("beginPaint"));
     // a palette opened meanwhile never asked for a pick
-    WhileWaiting (R"({"do":"hostEvent","code":64})" "\n" R"({"do":"menu","list":32500,"item":1})" "\n" + ClickOnWall ());
+    WhileWaiting (R"({"do":"hostEvent","code":64})"
+                  "\n"
+                  R"({"do":"menu","list":32500,"item":1})"
+                  "\n" +
+                  ClickOnWall ());
     const std::vector<std::string> lines = Run (R"({"do":"eventLoop"})");
     for (const std::string& line : Only (lines, "page"))
         EXPECT_EQ (line.find ("onElementSelected"), std::string::npos) << line;
@@ -258,7 +275,9 @@ TEST_P (PickTest, APickQueuedBeforeThePaletteWentAwayIsDropped)
 TEST_P (PickTest, APaletteThatGoesAwayDuringTheInputHearsNothing)
 {
     Run (CallStep ("beginPaint"));
-    WhileWaiting (R"({"do":"hostEvent","code":64})" "\n" + ClickOnWall ());
+    WhileWaiting (R"({"do":"hostEvent","code":64})"
+                  "\n" +
+                  ClickOnWall ());
     const std::vector<std::string> lines = Run (R"({"do":"eventLoop"})");
     EXPECT_EQ (lines, (std::vector<std::string> { PageLine ("VirelEvents.onDestroy();"), Returned, Returned }));
     EXPECT_EQ (Only (Run (R"({"do":"menu","list":32500,"item":1})"), "page")[1], NotPainting);
@@ -269,14 +288,15 @@ TEST_P (PickTest, AClickBesideAnElementFindsTheOneUnderThePoint)
     Run (R"({"do":"addElement","type":5,"guid":"0A0B0C0D-0000-4000-8000-000000000001","bodies":[["0x3000"]],"at":[2.5,-1]})");
     Run (CallStep ("beginPaint") + "\n" + R"({"do":"pickNext","click":{"pos":[2.5,-1,0]}})");
     // the click itself hit nothing: the page gets what the host wrote for it
-    EXPECT_EQ (Only (Run (R"({"do":"eventLoop"})"), "page"), std::vector<std::string> { Selected ("00000000-0000-0000-0000-000000000000", 1, 1, 1) });
+    EXPECT_EQ (Only (Run (R"({"do":"eventLoop"})"), "page"),
+               std::vector<std::string> { Selected ("00000000-0000-0000-0000-000000000000", 1, 1, 1) });
 }
 
 TEST_P (PickTest, AClickOnNothingEndsPaintModeSilently)
 {
     const char* clicks[] = {
-        R"({"do":"pickNext","click":{"pos":[7,7,0]}})",          // nothing under the point
-        R"({"do":"pickNext","click":{"pickKind":2}})",           // a kind that stands for no element
+        R"({"do":"pickNext","click":{"pos":[7,7,0]}})",   // nothing under the point
+        R"({"do":"pickNext","click":{"pickKind":2}})",    // a kind that stands for no element
     };
     for (const char* click : clicks) {
         SCOPED_TRACE (click);

@@ -16,8 +16,8 @@ std::string BrokenAddOn (const std::string& name) { return std::string (VIREL_BU
 // The checks that fail, from `virel-host validate --json`, and its last line.
 std::pair<std::set<std::string>, std::string> FailingChecks (const std::string& addOn)
 {
-    const std::string command = std::string (VIREL_BUILD_DIR) + "/virel-host validate --json --watchdog 5 --addon " + addOn;
-    FILE* output = popen (command.c_str (), "r");
+    const std::string     command = std::string (VIREL_BUILD_DIR) + "/virel-host validate --json --watchdog 5 --addon " + addOn;
+    FILE*                 output = popen (command.c_str (), "r");
     std::set<std::string> failing;
     std::string           last;
     for (char buffer[65536]; output != nullptr && std::fgets (buffer, sizeof buffer, output) != nullptr;) {
@@ -56,7 +56,7 @@ protected:
         host->SetAddOnFile (BrokenAddOn ("StrayCalls"));
         Run (R"({"do":"load"})");
         void* library = dlopen (BrokenAddOn ("StrayCalls").c_str (), RTLD_NOW | RTLD_NOLOAD);
-        auto* slot = reinterpret_cast<StrayGetAttribute* (*) ()> (dlsym (library, "StrayGetAttributeSlot")) ();
+        auto* slot = reinterpret_cast<StrayGetAttribute* (*)()> (dlsym (library, "StrayGetAttributeSlot")) ();
         dlclose (library);
         return slot;
     }
@@ -80,7 +80,7 @@ protected:
 TEST_P (BrokenAddOnTest, FailsExactlyTheChecksMeantForIt)
 {
     static const std::set<std::string> realFailing = FailingChecks (AddOnPath (28)).first;
-    std::set<std::string> expected = GetParam ().failing;
+    std::set<std::string>              expected = GetParam ().failing;
     expected.insert (realFailing.begin (), realFailing.end ());
     const auto [failing, last] = FailingChecks (BrokenAddOn (GetParam ().addOn));
     EXPECT_EQ (failing, expected);

@@ -18,10 +18,11 @@ struct CommandOutcome {
 
 CommandOutcome RunHost (const std::string& scenario, const std::string& addOn)
 {
-    const std::filesystem::path file = std::filesystem::temp_directory_path () / ("virel-host-test-" + std::to_string (getpid ()) + ".scenario");
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path () / ("virel-host-test-" + std::to_string (getpid ()) + ".scenario");
     std::ofstream (file) << scenario;
     const std::string command = std::string (VIREL_BUILD_DIR) + "/virel-host run --addon '" + addOn + "' '" + file.string () + "' 2>&1";
-    CommandOutcome outcome;
+    CommandOutcome    outcome;
     if (FILE* pipe = popen (command.c_str (), "r")) {
         char buffer[4096];
         for (size_t read; (read = fread (buffer, 1, sizeof buffer, pipe)) > 0;)
@@ -62,7 +63,8 @@ TEST_F (VirelHostOnlyCommandTest, AMalformedScenarioIsRefusedBeforeAnythingRuns)
 
 TEST_P (VirelHostCommandTest, AStepThatCannotBeCarriedOutEndsTheRunAfterTheTranscriptSoFar)
 {
-    const CommandOutcome outcome = RunHost ("# no palette yet\n{\"do\":\"load\"}\n{\"do\":\"call\",\"fn\":\"hide\"}\n{\"do\":\"palette\"}\n", AddOnPath (Api ()));
+    const CommandOutcome outcome =
+        RunHost ("# no palette yet\n{\"do\":\"load\"}\n{\"do\":\"call\",\"fn\":\"hide\"}\n{\"do\":\"palette\"}\n", AddOnPath (Api ()));
     EXPECT_EQ (outcome.status, 2);
     EXPECT_NE (outcome.output.find ("{\"entry\":\"InitializeModule\",\"returned\":\"0x00000000\"}"), std::string::npos);
     EXPECT_NE (outcome.output.find ("line 3"), std::string::npos) << outcome.output;
@@ -71,8 +73,9 @@ TEST_P (VirelHostCommandTest, AStepThatCannotBeCarriedOutEndsTheRunAfterTheTrans
 
 TEST_P (VirelHostCommandTest, ACompleteRunExitsWithZeroAndTheSameTranscriptEachTime)
 {
-    const std::string scenario = "{\"do\":\"load\"}\n{\"do\":\"addMaterial\",\"path\":[\"Surfaces\",\"Virel\"],\"name\":\"Chalk\"}\n"
-                                 "{\"do\":\"menu\",\"list\":32500,\"item\":1}\n{\"do\":\"call\",\"fn\":\"getMaterials\"}\n{\"do\":\"unload\"}\n";
+    const std::string scenario =
+        "{\"do\":\"load\"}\n{\"do\":\"addMaterial\",\"path\":[\"Surfaces\",\"Virel\"],\"name\":\"Chalk\"}\n"
+        "{\"do\":\"menu\",\"list\":32500,\"item\":1}\n{\"do\":\"call\",\"fn\":\"getMaterials\"}\n{\"do\":\"unload\"}\n";
     const CommandOutcome first = RunHost (scenario, AddOnPath (Api ()));
     const CommandOutcome second = RunHost (scenario, AddOnPath (Api ()));
     EXPECT_EQ (first.status, 0);
@@ -82,9 +85,11 @@ TEST_P (VirelHostCommandTest, ACompleteRunExitsWithZeroAndTheSameTranscriptEachT
 
 TEST_F (VirelHostOnlyCommandTest, AnAddOnThatCrashesTheHostEndsWithTheCrashLine)
 {
-    const CommandOutcome outcome = RunHost ("{\"do\":\"load\"}\n{\"do\":\"palette\"}\n", std::string (VIREL_BUILD_DIR) + "/Tests/CrashingAddOn.apx");
+    const CommandOutcome outcome =
+        RunHost ("{\"do\":\"load\"}\n{\"do\":\"palette\"}\n", std::string (VIREL_BUILD_DIR) + "/Tests/CrashingAddOn.apx");
     EXPECT_EQ (outcome.status, 3);
-    EXPECT_EQ (outcome.output, "{\"entryRecord\":{\"version\":\"0x001C0001\",\"apiVersion\":28000,\"otherBytesZero\":true}}\n{\"crash\":\"SIGSEGV\"}\n");
+    EXPECT_EQ (outcome.output,
+               "{\"entryRecord\":{\"version\":\"0x001C0001\",\"apiVersion\":28000,\"otherBytesZero\":true}}\n{\"crash\":\"SIGSEGV\"}\n");
 }
 
 VIREL_ON_BOTH_BUILDS (VirelHostCommandTest);

@@ -7,7 +7,9 @@ namespace DG {
 
 WindowSystem* CurrentWindowSystem ();
 
-Item::Item (const Panel& owner, Int16 number) : panel (const_cast<Panel&> (owner)), number (number)
+Item::Item (const Panel& owner, Int16 number)
+    : panel (const_cast<Panel&> (owner)),
+      number (number)
 {
     for (const RSDialogItem& described : panel.GetResource ().items) {
         if (described.number == number) {
@@ -26,7 +28,8 @@ void Item::Resize (Int16 horizontalChange, Int16 verticalChange)
     height = Int16 (std::clamp (Int32 (height) + verticalChange, 0, 32767));
 }
 
-Browser::Browser (const Panel& panel, Int16 number) : Item (panel, number)
+Browser::Browser (const Panel& panel, Int16 number)
+    : Item (panel, number)
 {
     if (WindowSystem* system = CurrentWindowSystem ())
         system->BrowserCreated (*this);

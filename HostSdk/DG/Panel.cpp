@@ -14,9 +14,10 @@ WindowSystem::~WindowSystem () = default;
 void SetWindowSystem (WindowSystem* system) { windowSystem = system; }
 
 PanelResizeEvent::PanelResizeEvent (Panel* source, Int16 horizontalChange, Int16 verticalChange)
-    : source (source), horizontalChange (horizontalChange), verticalChange (verticalChange)
-{
-}
+    : source (source),
+      horizontalChange (horizontalChange),
+      verticalChange (verticalChange)
+{}
 
 PanelObserver::PanelObserver () = default;
 PanelObserver::~PanelObserver () = default;
@@ -43,7 +44,8 @@ PanelNotifyHandler::~PanelNotifyHandler () = default;
 EventTarget::~EventTarget () = default;
 DefaultEventTargetProvider::~DefaultEventTargetProvider () = default;
 
-Panel::Panel (GSResModule resModule, Int16 resId, const GS::Guid& guid) : guid (guid)
+Panel::Panel (GSResModule resModule, Int16 resId, const GS::Guid& guid)
+    : guid (guid)
 {
     if (RSGetDialog (resModule, resId, &resource))
         SetSize (Int16 (resource.width), Int16 (resource.height));
@@ -89,7 +91,7 @@ void Panel::RemoveItem (Item* item)
 
 void Panel::NotifyResized (Int16 horizontalChange, Int16 verticalChange)
 {
-    const PanelResizeEvent event (this, horizontalChange, verticalChange);
+    const PanelResizeEvent    event (this, horizontalChange, verticalChange);
     GS::Array<PanelObserver*> current = observers;   // an observer may detach while notified
     for (PanelObserver* observer : current)
         observer->PanelResized (event);
@@ -98,8 +100,8 @@ void Panel::NotifyResized (Int16 horizontalChange, Int16 verticalChange)
 bool Panel::NotifyCloseRequested ()
 {
     const PanelCloseRequestEvent event (this);
-    bool accepted = false;
-    GS::Array<PanelObserver*> current = observers;
+    bool                         accepted = false;
+    GS::Array<PanelObserver*>    current = observers;
     for (PanelObserver* observer : current)
         observer->PanelCloseRequested (event, &accepted);
     return accepted;
@@ -128,7 +130,9 @@ void ModelessBase::Show (Int16 referenceItem)
 }
 void ModelessBase::Hide () { visible = false; }
 
-Palette::Palette (GSResModule resModule, Int16 resId, GSResModule, const GS::Guid& guid) : ModelessBase (resModule, resId, guid) {}
+Palette::Palette (GSResModule resModule, Int16 resId, GSResModule, const GS::Guid& guid)
+    : ModelessBase (resModule, resId, guid)
+{}
 Palette::~Palette () = default;
 bool Palette::ProcessCloseEvent () { return true; }
 void Palette::Store () {}

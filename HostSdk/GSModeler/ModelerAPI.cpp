@@ -5,7 +5,9 @@
 
 namespace Modeler {
 
-Sight::Sight (std::shared_ptr<const Model3D> mainModel) : mainModel (std::move (mainModel)) {}
+Sight::Sight (std::shared_ptr<const Model3D> mainModel)
+    : mainModel (std::move (mainModel))
+{}
 Sight::~Sight () = default;
 IAttributeReader::~IAttributeReader () = default;
 
@@ -22,7 +24,7 @@ void SetPreparationRequired (bool required) { preparationRequired = required; }
 namespace {
 const Modeler::Model3D::Body*    BodyOf (const void* body) { return static_cast<const Modeler::Model3D::Body*> (body); }
 const Modeler::Model3D::Element* ElementOf (const void* element) { return static_cast<const Modeler::Model3D::Element*> (element); }
-}
+}   // namespace
 
 Int32 MeshBody::GetPolygonCount () const { return Int32 (body == nullptr ? 0 : BodyOf (body)->polygonIds.size ()); }
 Int32 Element::GetMeshBodyCount () const { return Int32 (element == nullptr ? 0 : ElementOf (element)->bodies.size ()); }

@@ -61,15 +61,17 @@ Guid::Guid (const char* text)
     std::memcpy (data4, bytes + 8, 8);
 }
 
-Guid::Guid (const UniString& text) : Guid (text.ToCStr ().Get ()) {}
+Guid::Guid (const UniString& text)
+    : Guid (text.ToCStr ().Get ())
+{}
 
 UniString Guid::ToUniString () const
 {
     // written digit by digit: a catalogue turns thousands of identifiers into text at a time
     static constexpr char hexDigits[] = "0123456789ABCDEF";
-    char  text[36];
-    char* next = text;
-    auto  put = [&next] (UInt32 value, int digits) {
+    char                  text[36];
+    char*                 next = text;
+    auto                  put = [&next] (UInt32 value, int digits) {
         for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
             *next++ = hexDigits[(value >> shift) & 0xF];
     };

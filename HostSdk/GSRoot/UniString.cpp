@@ -8,7 +8,8 @@
 
 namespace GS {
 
-UniString::CStr::CStr (const UniString& source) : length (source.length)
+UniString::CStr::CStr (const UniString& source)
+    : length (source.length)
 {
     text = static_cast<char*> (MemoryManager::Allocate (length + 1));
     if (length > 0)
@@ -30,8 +31,7 @@ UniString::UniString (UniString&& other) noexcept
     : buffer (std::exchange (other.buffer, nullptr)),
       length (std::exchange (other.length, 0)),
       capacity (std::exchange (other.capacity, 0))
-{
-}
+{}
 
 UniString::~UniString () { MemoryManager::Free (buffer); }
 
@@ -75,7 +75,7 @@ UniString& UniString::Append (const UniString& other)
     if (other.length == 0)
         return *this;
     const USize total = USize (length) + other.length;
-    char* fresh = static_cast<char*> (MemoryManager::Allocate (total + 1));
+    char*       fresh = static_cast<char*> (MemoryManager::Allocate (total + 1));
     if (length > 0)
         std::memcpy (fresh, buffer, length);
     std::memcpy (fresh + length, other.buffer, other.length);

@@ -8,8 +8,13 @@ namespace {
 constexpr GSErrCode LocationEmpty = GSErrCode (0x80020001u);
 }
 
-Location::Location () : status (LocationEmpty) {}
-Location::Location (const GS::UniString& path) : path (path), status (path.IsEmpty () ? LocationEmpty : 0) {}
+Location::Location ()
+    : status (LocationEmpty)
+{}
+Location::Location (const GS::UniString& path)
+    : path (path),
+      status (path.IsEmpty () ? LocationEmpty : 0)
+{}
 Location::Location (const Location& other) = default;
 Location& Location::operator= (const Location& other) = default;
 Location::~Location () = default;

@@ -8,20 +8,30 @@ namespace JS {
 Base::Base () = default;
 Base::~Base () = default;
 
-Value::Value () : type (Type::Undefined) {}
-Value::Value (const char* text) : type (Type::String), text (text) {}
-Value::Value (const GS::UniString& text) : type (Type::String), text (text) {}
+Value::Value ()
+    : type (Type::Undefined)
+{}
+Value::Value (const char* text)
+    : type (Type::String),
+      text (text)
+{}
+Value::Value (const GS::UniString& text)
+    : type (Type::String),
+      text (text)
+{}
 Value::~Value () = default;
 
-Function::Function (const GS::UniString& name, FunctionBody body) : name (name), body (std::move (body)) {}
+Function::Function (const GS::UniString& name, FunctionBody body)
+    : name (name),
+      body (std::move (body))
+{}
 Function::~Function () = default;
 
-GS::Ref<Base, GS::Counter> Function::Call (GS::Ref<Base, GS::Counter> argument) const
-{
-    return body (std::move (argument));
-}
+GS::Ref<Base, GS::Counter> Function::Call (GS::Ref<Base, GS::Counter> argument) const { return body (std::move (argument)); }
 
-Object::Object (const GS::UniString& name) : name (name) {}
+Object::Object (const GS::UniString& name)
+    : name (name)
+{}
 Object::~Object () = default;
 
 void Object::AddItem (Function* item) { items.Push (GS::Ref<Function> (item)); }
@@ -39,7 +49,7 @@ CallOutcome Invoke (const Function& function, GS::Ref<Base, GS::Counter> argumen
     CallOutcome outcome;
     try {
         GS::Ref<Base, GS::Counter> result = function.Call (std::move (argument));
-        const Value* value = dynamic_cast<const Value*> (result.GetPtr ());
+        const Value*               value = dynamic_cast<const Value*> (result.GetPtr ());
         if (value != nullptr && value->GetType () == Value::Type::String) {
             outcome.kind = CallOutcome::Kind::String;
             outcome.text = value->GetString ().ToCStr ().Get ();

@@ -19,7 +19,9 @@ constexpr std::uint64_t MaxSectionSize = 256u << 20;
 
 class File {
 public:
-    explicit File (const std::string& path) : fd (::open (path.c_str (), O_RDONLY | O_CLOEXEC)) {}
+    explicit File (const std::string& path)
+        : fd (::open (path.c_str (), O_RDONLY | O_CLOEXEC))
+    {}
     File (const File&) = delete;
     File& operator= (const File&) = delete;
     ~File ()
@@ -65,10 +67,7 @@ private:
     int fd;
 };
 
-bool Fits (std::uint64_t offset, std::uint64_t size, std::uint64_t fileSize)
-{
-    return offset <= fileSize && size <= fileSize - offset;
-}
+bool Fits (std::uint64_t offset, std::uint64_t size, std::uint64_t fileSize) { return offset <= fileSize && size <= fileSize - offset; }
 
 ElfSection Failure (std::string message)
 {
@@ -135,7 +134,7 @@ ElfSection ReadElfSection (const std::string& path, const std::string& sectionNa
     for (const Elf64_Shdr& section : sections) {
         if (section.sh_name >= names.size ())
             continue;
-        const char* name = names.data () + section.sh_name;
+        const char*       name = names.data () + section.sh_name;
         const std::size_t room = names.size () - section.sh_name;
         if (std::memchr (name, '\0', room) == nullptr)
             continue;

@@ -11,8 +11,8 @@ struct ElfSection {
     enum class Status { Found, Missing, Error };
 
     Status                     status = Status::Error;
-    std::vector<unsigned char> bytes;    // the section's contents when found
-    std::string                error;    // what is wrong with the file, for Status::Error
+    std::vector<unsigned char> bytes;   // the section's contents when found
+    std::string                error;   // what is wrong with the file, for Status::Error
 };
 
 // Every offset and size in the file is checked against the file's length before it is used.

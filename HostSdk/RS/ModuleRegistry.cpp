@@ -12,9 +12,9 @@ namespace RS {
 namespace {
 
 struct Registry {
-    std::mutex                                                mutex;
+    std::mutex                                                  mutex;
     std::map<GSResModule, std::shared_ptr<const ResourceImage>> modules;
-    GSResModule                                               lastHandle = 0;
+    GSResModule                                                 lastHandle = 0;
 };
 
 Registry& TheRegistry ()

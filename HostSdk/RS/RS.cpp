@@ -22,10 +22,7 @@ GSResModule RSOpenModuleFile (const char* path)
     return RS::OpenModule (path);
 }
 
-void RSRemoveModuleImageCache (GSResModule resModule)
-{
-    RS::CloseModule (resModule);
-}
+void RSRemoveModuleImageCache (GSResModule resModule) { RS::CloseModule (resModule); }
 
 bool RSGetIndString_ParamAdapter (GS::UniString* text, Int32 resId, Int32 index, GSResModule resModule)
 {

@@ -39,26 +39,26 @@ namespace RS {
 inline constexpr const char* ResourceSectionName = ".virel.rsrc";
 
 inline constexpr std::array<char, 8> ImageMagic = { 'V', 'I', 'R', 'E', 'L', 'R', 'S', '\0' };
-inline constexpr UInt32 ImageFormatVersion = 1;
-inline constexpr UInt32 ImageHeaderSize = 24;
-inline constexpr UInt32 ImageEntrySize = 16;
+inline constexpr UInt32              ImageFormatVersion = 1;
+inline constexpr UInt32              ImageHeaderSize = 24;
+inline constexpr UInt32              ImageEntrySize = 16;
 
 enum class ResourceType : UInt32 {
-    StringList       = 0x53545223,   // 'STR#'
-    PaletteDialog    = 0x444C4750,   // 'DLGP'
+    StringList = 0x53545223,         // 'STR#'
+    PaletteDialog = 0x444C4750,      // 'DLGP'
     ModuleIdentifier = 0x4D444944,   // 'MDID'
-    Icon             = 0x49434F4E,   // 'ICON'
-    IconGroup        = 0x49434750,   // 'ICGP'
+    Icon = 0x49434F4E,               // 'ICON'
+    IconGroup = 0x49434750,          // 'ICGP'
 };
 
 inline const char* ResourceTypeName (ResourceType type)
 {
     switch (type) {
-        case ResourceType::StringList:       return "string list";
-        case ResourceType::PaletteDialog:    return "palette dialog";
+        case ResourceType::StringList: return "string list";
+        case ResourceType::PaletteDialog: return "palette dialog";
         case ResourceType::ModuleIdentifier: return "module identifier";
-        case ResourceType::Icon:             return "icon";
-        case ResourceType::IconGroup:        return "icon group";
+        case ResourceType::Icon: return "icon";
+        case ResourceType::IconGroup: return "icon group";
     }
     return "unknown";
 }
@@ -70,8 +70,7 @@ inline bool IsKnownResourceType (UInt32 value)
         case ResourceType::PaletteDialog:
         case ResourceType::ModuleIdentifier:
         case ResourceType::Icon:
-        case ResourceType::IconGroup:
-            return true;
+        case ResourceType::IconGroup: return true;
     }
     return false;
 }
@@ -129,8 +128,8 @@ inline UInt32 Crc32 (const unsigned char* data, USize size, UInt32 crc = 0)
 
 inline UInt32 ReadUInt32LE (const unsigned char* p)
 {
-    return static_cast<UInt32> (p[0]) | static_cast<UInt32> (p[1]) << 8 |
-           static_cast<UInt32> (p[2]) << 16 | static_cast<UInt32> (p[3]) << 24;
+    return static_cast<UInt32> (p[0]) | static_cast<UInt32> (p[1]) << 8 | static_cast<UInt32> (p[2]) << 16 |
+           static_cast<UInt32> (p[3]) << 24;
 }
 
 inline void WriteUInt32LE (unsigned char* p, UInt32 value)

@@ -19,7 +19,10 @@ public:
 // Reads one payload; every read is checked against the payload's own bounds.
 class PayloadReader {
 public:
-    PayloadReader (const unsigned char* data, USize size) : data (data), size (size) {}
+    PayloadReader (const unsigned char* data, USize size)
+        : data (data),
+          size (size)
+    {}
 
     UInt32 UInt32Value (const char* what)
     {
@@ -88,8 +91,8 @@ std::string CheckedText (PayloadReader& reader, const char* what)
 
 UInt32 ReadUInt32BE (const unsigned char* p)
 {
-    return static_cast<UInt32> (p[0]) << 24 | static_cast<UInt32> (p[1]) << 16 |
-           static_cast<UInt32> (p[2]) << 8 | static_cast<UInt32> (p[3]);
+    return static_cast<UInt32> (p[0]) << 24 | static_cast<UInt32> (p[1]) << 16 | static_cast<UInt32> (p[2]) << 8 |
+           static_cast<UInt32> (p[3]);
 }
 
 // The encoded data must be a file of the stated format with the stated dimensions.
@@ -182,15 +185,15 @@ ResourceImage Parse (const unsigned char* data, USize size)
     UInt32 entryCount = ReadUInt32LE (data + 12);
     UInt32 imageSize = ReadUInt32LE (data + 16);
     if (imageSize < ImageHeaderSize || imageSize > size)
-        throw ImageError ("resource image is truncated: it states " + std::to_string (imageSize) + " bytes, " +
-                          std::to_string (size) + " are present");
+        throw ImageError ("resource image is truncated: it states " + std::to_string (imageSize) + " bytes, " + std::to_string (size) +
+                          " are present");
     if (Crc32 (data + ImageHeaderSize, imageSize - ImageHeaderSize) != ReadUInt32LE (data + 20))
         throw ImageError ("resource image is corrupt (checksum mismatch)");
     if (entryCount > (imageSize - ImageHeaderSize) / ImageEntrySize)
         throw ImageError ("resource image entry table (" + std::to_string (entryCount) + " entries) runs past its end");
     const USize tableEnd = ImageHeaderSize + USize (entryCount) * ImageEntrySize;
 
-    ResourceImage                    image;
+    ResourceImage                      image;
     std::set<std::pair<UInt32, Int32>> seen;
     for (UInt32 i = 0; i < entryCount; ++i) {
         const unsigned char* entry = data + ImageHeaderSize + USize (i) * ImageEntrySize;
@@ -208,24 +211,16 @@ ResourceImage Parse (const unsigned char* data, USize size)
         PayloadReader reader (data + offset, payloadSize);
         try {
             switch (static_cast<ResourceType> (type)) {
-                case ResourceType::StringList:
-                    image.stringLists[id] = ReadStringList (reader);
-                    break;
-                case ResourceType::PaletteDialog:
-                    image.dialogs[id] = ReadDialog (reader);
-                    break;
+                case ResourceType::StringList: image.stringLists[id] = ReadStringList (reader); break;
+                case ResourceType::PaletteDialog: image.dialogs[id] = ReadDialog (reader); break;
                 case ResourceType::ModuleIdentifier: {
                     UInt32 developer = reader.UInt32Value ("developer identifier");
                     UInt32 module = reader.UInt32Value ("module identifier");
                     image.moduleIdentifiers[id] = { developer, module };
                     break;
                 }
-                case ResourceType::Icon:
-                    image.icons[id] = ReadImages (reader);
-                    break;
-                case ResourceType::IconGroup:
-                    image.iconGroups[id] = ReadImages (reader);
-                    break;
+                case ResourceType::Icon: image.icons[id] = ReadImages (reader); break;
+                case ResourceType::IconGroup: image.iconGroups[id] = ReadImages (reader); break;
             }
             reader.ExpectEnd ();
         } catch (const ImageError& e) {

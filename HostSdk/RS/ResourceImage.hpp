@@ -11,11 +11,11 @@
 namespace RS {
 
 struct ResourceImage {
-    std::map<Int32, std::vector<std::string>> stringLists;
-    std::map<Int32, RSDialog>                 dialogs;
+    std::map<Int32, std::vector<std::string>>  stringLists;
+    std::map<Int32, RSDialog>                  dialogs;
     std::map<Int32, std::pair<UInt32, UInt32>> moduleIdentifiers;   // developer, module
-    std::map<Int32, std::vector<RSImage>>     icons;
-    std::map<Int32, std::vector<RSImage>>     iconGroups;
+    std::map<Int32, std::vector<RSImage>>      icons;
+    std::map<Int32, std::vector<RSImage>>      iconGroups;
 };
 
 // Decodes and checks a whole resource image. Every count, size and offset is checked against

@@ -3,6 +3,7 @@
 
 #include "Definitions.hpp"
 
+// clang-format off
 #define VIREL_API_ERRORS(X)                                 \
     X (APIERR_GENERAL, 0x81060001)                          \
     X (APIERR_MEMFULL, 0x81060002)                          \
@@ -77,6 +78,7 @@
     X (APIERR_NEEDSUNDOSCOPE, 0x8106038D)                   \
     X (APIERR_MISSINGCODE, 0x810603E9)                      \
     X (APIERR_MISSINGDEF, 0x810603EA)
+// clang-format on
 
 #define VIREL_DEFINE_API_ERROR(name, value) constexpr GSErrCode name = GSErrCode (UInt32 (value));
 VIREL_API_ERRORS (VIREL_DEFINE_API_ERROR)

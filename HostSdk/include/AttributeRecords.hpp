@@ -11,10 +11,10 @@ constexpr Int32 API_MaterialID = 5;
 using API_AttributeIndex = Int32;
 
 struct API_Attribute {
-    Int32    typeID;          // 5: material
+    Int32    typeID;   // 5: material
     Int32    index;
     UInt8    reserved1[8];
-    char     name[256];       // 8-bit text ending in a zero byte
+    char     name[256];   // 8-bit text ending in a zero byte
     GS::Guid guid;
     UInt8    reserved2[24];
     Int16    ambient;
@@ -23,7 +23,7 @@ struct API_Attribute {
     Int16    reserved3;
     Int16    shine;
     UInt8    reserved4[6];
-    double   surfaceRed;      // 0.0 to 1.0
+    double   surfaceRed;   // 0.0 to 1.0
     double   surfaceGreen;
     double   surfaceBlue;
     UInt8    reserved5[1384 - 352];

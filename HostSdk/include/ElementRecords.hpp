@@ -7,7 +7,7 @@
 #include <cstddef>
 
 struct API_ElemType {
-    Int32    typeID;        // 0: no element
+    Int32    typeID;   // 0: no element
     Int32    variationID;
     GS::Guid classID;
 };
@@ -35,24 +35,26 @@ static_assert (offsetof (API_OverrideSlot, materialIndex) == 4);
 constexpr UInt8 API_ChangeFieldMark = 0xFF;
 
 // The byte offsets of the element record's material override slots, in record order.
+// clang-format off
 #define VIREL_OVERRIDE_SLOTS(X) X (160) X (168) X (176) X (184) X (320) X (328) X (336)
+// clang-format on
 
 // The element record; a second record of the same layout is the change mask, in which
 // API_ChangeFieldMark at the first byte of a field marks that field as one to change.
 struct API_Element {
-    Int32    typeID;         // elements of type 6 are never painted
-    UInt8    reserved1[28];
-    GS::Guid guid;
-    UInt8    reserved2[112];
+    Int32            typeID;   // elements of type 6 are never painted
+    UInt8            reserved1[28];
+    GS::Guid         guid;
+    UInt8            reserved2[112];
     API_OverrideSlot slot160;
     API_OverrideSlot slot168;
     API_OverrideSlot slot176;
     API_OverrideSlot slot184;
-    UInt8    reserved3[128];
+    UInt8            reserved3[128];
     API_OverrideSlot slot320;
     API_OverrideSlot slot328;
     API_OverrideSlot slot336;
-    UInt8    reserved4[5272 - 344];
+    UInt8            reserved4[5272 - 344];
 };
 static_assert (sizeof (API_Element) == 5272);
 static_assert (offsetof (API_Element, guid) == 32);

@@ -23,8 +23,13 @@
 
 #include <functional>
 
-namespace Modeler { class Sight; class IAttributeReader; }
-namespace ModelerAPI { class Model; }
+namespace Modeler {
+class Sight;
+class IAttributeReader;
+}   // namespace Modeler
+namespace ModelerAPI {
+class Model;
+}
 
 // A four-character selector, its first letter in the most significant byte.
 constexpr UInt32 FourCC (const char (&text)[5])
@@ -35,6 +40,7 @@ constexpr UInt32 FourCC (const char (&text)[5])
 // The body of an undoable command: runs once, inside the command, before it returns.
 using API_UndoableCommandBody = std::function<GSErrCode ()>;
 
+// clang-format off
 #define VIREL_HOST_OPERATIONS(X)                                                                                           \
     /* lifecycle and palette */                                                                                            \
     /* [RegisterModuleInterface only] The host copies the record; the caller keeps it. */                                   \
@@ -92,10 +98,12 @@ using API_UndoableCommandBody = std::function<GSErrCode ()>;
     X (HostCreateAttributeReader, Modeler::IAttributeReader* (), Bare, 3712, 1336, nullptr)                                \
     /* [API 28, after InitializeModule] Marks the caller's model as one the host may fill; nothing changes hands. */ \
     X (HostPrepareModel, GSErrCode (ModelerAPI::Model*), Context, 3864, -1, APIERR_NOTSUPPORTED)
+// clang-format on
 
 // Operations that share a slot: the slot is a C variadic function (host context, selector, ...)
 // and the selector, four characters read from the most significant byte down, picks the
 // operation. Columns: name, own signature, selector, slot offset in API 28, in API 27, empty result.
+// clang-format off
 #define VIREL_HOST_SELECTOR_OPERATIONS(X)                                                                                  \
     /* [after InitializeModule] Fills the caller's zeroed record. */                                                                 \
     X (HostGetCurrentWindow, GSErrCode (API_WindowInfo*), FourCC ("GWIN"), 4016, 1176, APIERR_NOTSUPPORTED)                         \
@@ -111,10 +119,13 @@ using API_UndoableCommandBody = std::function<GSErrCode ()>;
     X (HostSearchElementAtPoint, GSErrCode (API_SearchElementRecord*, GS::Guid* found), FourCC ("SELM"), 4472, 696, APIERR_NOTSUPPORTED) \
     /* [after InitializeModule] Writes the face kind of a polygon of the element; nothing when it has no such polygon. */                        \
     X (HostGetPolygonFaceKind, GSErrCode (const API_Element*, Int32 polygonId, Int32* faceKind), FourCC ("PI2S"), 4472, 696, APIERR_NOTSUPPORTED)
+// clang-format on
 
 // Shows a message to the user (withDialog) in printf style: a C variadic slot (host context,
 // format, withDialog, ...). An empty slot makes the forwarder return 0.
 // [after InitializeModule] The host copies the text; nothing changes hands.
+// clang-format off
 #define VIREL_HOST_REPORT_OPERATION(X) X (HostWriteReport, 4624, 376, NoError)
+// clang-format on
 
 static_assert (FourCC ("GTBX") == 0x47544258);

@@ -41,7 +41,7 @@ static_assert (offsetof (API_GetPointType, hitBodyIndex) == 476);
 static_assert (offsetof (API_GetPointType, hitPolygonIndex) == 480);
 
 struct API_SearchElementRecord {
-    API_ElemType type;    // in: all zero (any type); out: the found element's type
+    API_ElemType type;   // in: all zero (any type); out: the found element's type
     Int64        filterBits;
     double       x;
     double       y;

@@ -19,8 +19,8 @@ static_assert (offsetof (API_EnvirParams, addOnName) == 48);
 static_assert (offsetof (API_EnvirParams, addOnDescription) == 64);
 
 struct API_MenuRecord {
-    Int16 menuResId;      // string list of the menu
-    Int16 promptResId;    // a second string list, 0 for none
+    Int16 menuResId;     // string list of the menu
+    Int16 promptResId;   // a second string list, 0 for none
     Int32 flags1;
     Int32 flags2;
     UInt8 reserved[20];

@@ -7,7 +7,7 @@
 
 struct API_EnvirParams;
 
-using DescribeModuleProc = GSErrCode (API_EnvirParams* envir);        // [after the table] returns 2
+using DescribeModuleProc = GSErrCode (API_EnvirParams* envir);   // [after the table] returns 2
 using RegisterModuleInterfaceProc = GSErrCode (void* unused);
 using InitializeModuleProc = GSErrCode (void* hostContext);
 using ReleaseModuleProc = GSErrCode ();
@@ -19,7 +19,7 @@ struct ModuleEntryRecord {
     RegisterModuleInterfaceProc* registerModuleInterface;
     InitializeModuleProc*        initializeModule;
     ReleaseModuleProc*           releaseModule;
-    Int32                        apiVersion;    // 28000 or 27000
+    Int32                        apiVersion;   // 28000 or 27000
     UInt8                        zero2[76];
 };
 

@@ -29,7 +29,7 @@ USize UsedBytes (const API_Attribute& record)
 {
     static_assert (sizeof (API_Attribute) % sizeof (UInt64) == 0);
     const auto* bytes = reinterpret_cast<const UInt8*> (&record);
-    USize used = sizeof (API_Attribute);
+    USize       used = sizeof (API_Attribute);
     for (UInt64 word = 0; used > 0; used -= sizeof word) {
         std::memcpy (&word, bytes + used - sizeof word, sizeof word);
         if (word != 0)
@@ -95,7 +95,7 @@ AttributeStore::FolderId AttributeStore::CreateFolder (const FolderPath& path, G
             continue;
         }
         const FolderId created = folders.size ();
-        Folder& folder = folders.emplace_back ();
+        Folder&        folder = folders.emplace_back ();
         folder.path = reached;
         folder.guid = guids.Next ();
         while (folderByGuid.count (folder.guid) != 0 || materialByGuid.count (folder.guid) != 0)
@@ -129,7 +129,7 @@ std::optional<AttributeStore::FolderId> AttributeStore::SubfolderNamed (FolderId
 
 void AttributeStore::MoveFolder (FolderId folder, FolderId target)
 {
-    Folder& moved = folders[folder];
+    Folder&                moved = folders[folder];
     std::vector<FolderId>& siblings = folders[moved.parent].subfolders;
     siblings.erase (std::find (siblings.begin (), siblings.end (), folder));
     moved.parent = target;
@@ -191,7 +191,7 @@ AttributeStore::Material* AttributeStore::MaterialAt (API_AttributeIndex index)
 AttributeStore::Material& AttributeStore::CreateMaterial (const API_Attribute& record, const GS::Guid& guid)
 {
     const API_AttributeIndex index = API_AttributeIndex (materials.size () + 1);
-    Material& material = materials.emplace_back ();
+    Material&                material = materials.emplace_back ();
     material.guid = guid;
     material.index = index;
     API_Attribute stored = record;

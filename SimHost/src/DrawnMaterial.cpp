@@ -5,8 +5,8 @@ namespace SimHost {
 namespace {
 
 struct FaceSlot {
-    Int32                            faceKind;
-    API_OverrideSlot API_Element::*  slot;
+    Int32            faceKind;
+    API_OverrideSlot API_Element::*slot;
 };
 
 // The host's own reading of its face kinds: which override slot each kind takes its

@@ -12,7 +12,11 @@ namespace {
 // An attribute reader of the host's: it only counts how many the add-on still holds.
 class HostAttributeReader : public Modeler::IAttributeReader {
 public:
-    explicit HostAttributeReader (std::shared_ptr<long> live) : live (std::move (live)) { ++*this->live; }
+    explicit HostAttributeReader (std::shared_ptr<long> live)
+        : live (std::move (live))
+    {
+        ++*this->live;
+    }
     ~HostAttributeReader () override { --*live; }
 
 private:

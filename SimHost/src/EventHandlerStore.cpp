@@ -9,10 +9,11 @@ namespace SimHost {
 namespace {
 
 // API 27 hosts hand out a plain notifier; API 28 hosts their own kind of it.
-template <class NotifierBase>
-class Notifier : public NotifierBase {
+template <class NotifierBase> class Notifier : public NotifierBase {
 public:
-    explicit Notifier (EventHandlerStore& store) : store (store) {}
+    explicit Notifier (EventHandlerStore& store)
+        : store (store)
+    {}
     GSErrCode RegisterEventHandler (const API_IEventHandler& handler) override { return store.Subscribe (handler); }
 
 private:
@@ -56,9 +57,8 @@ GSErrCode EventHandlerStore::Register (Host& host, API_IEventHandler* handler, G
         host.Violation (Breach::ExceptionEscaped, "an event handler let an exception out of RegisterAt");
     }
     if (result != NoError) {
-        std::erase_if (attributeFolderHandlers, [&] (auto* registered) {
-            return static_cast<const API_IEventHandler*> (registered) == handler;
-        });
+        std::erase_if (attributeFolderHandlers,
+                       [&] (auto* registered) { return static_cast<const API_IEventHandler*> (registered) == handler; });
         std::erase_if (owned, [&] (const auto& kept) { return kept.get () == handler; });
         return result;
     }
@@ -69,7 +69,7 @@ GSErrCode EventHandlerStore::Register (Host& host, API_IEventHandler* handler, G
 
 GSErrCode EventHandlerStore::Subscribe (const API_IEventHandler& handler)
 {
-    const bool isOwned = std::any_of (owned.begin (), owned.end (), [&] (const auto& kept) { return kept.get () == &handler; });
+    const bool  isOwned = std::any_of (owned.begin (), owned.end (), [&] (const auto& kept) { return kept.get () == &handler; });
     const auto* folderHandler = dynamic_cast<const API_IAttributeFolderEventHandler*> (&handler);
     if (!isOwned || folderHandler == nullptr)
         return APIERR_BADPARS;

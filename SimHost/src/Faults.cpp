@@ -2,10 +2,7 @@
 
 namespace SimHost {
 
-void Faults::Fail (HostOperation operation, GSErrCode code, std::optional<int> count)
-{
-    failures[operation] = Failure { code, count };
-}
+void Faults::Fail (HostOperation operation, GSErrCode code, std::optional<int> count) { failures[operation] = Failure { code, count }; }
 
 std::optional<GSErrCode> Faults::Take (HostOperation operation)
 {

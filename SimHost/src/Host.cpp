@@ -30,11 +30,7 @@ void DebugToTranscript (const char* text)
         currentHost->GetTranscript ().Add ({ { "debug", text } });
 }
 
-template <class Proc>
-Proc* LookUp (void* library, const char* name)
-{
-    return reinterpret_cast<Proc*> (dlsym (library, name));
-}
+template <class Proc> Proc* LookUp (void* library, const char* name) { return reinterpret_cast<Proc*> (dlsym (library, name)); }
 
 }   // namespace
 
@@ -51,8 +47,8 @@ const char* EntryFunctionName (EntryFunction entry)
 
 std::optional<EntryFunction> EntryFunctionByName (const std::string& name)
 {
-    for (EntryFunction entry : { EntryFunction::DescribeModule, EntryFunction::RegisterModuleInterface,
-                                 EntryFunction::InitializeModule, EntryFunction::ReleaseModule })
+    for (EntryFunction entry : { EntryFunction::DescribeModule, EntryFunction::RegisterModuleInterface, EntryFunction::InitializeModule,
+                                 EntryFunction::ReleaseModule })
         if (name == EntryFunctionName (entry))
             return entry;
     return std::nullopt;
@@ -101,7 +97,7 @@ void Host::Open (const std::string& path)
     if (IsOpen ())
         throw HostError ("an add-on is already loaded");
     // the loader gets the absolute path, as the host passes it
-    std::error_code error;
+    std::error_code             error;
     const std::filesystem::path absolute = std::filesystem::absolute (path, error);
     addOnPath = error ? path : absolute.lexically_normal ().string ();
     blocksBeforeLoad = GS::MemoryManager::AllocatedBlocks ();
@@ -167,19 +163,21 @@ GSErrCode Host::CallEntry (EntryFunction entry)
             result = Guarded ("DescribeModule", GSErrCode (APIERR_GENERAL), [&] { return entryRecord.describeModule (envir); });
             transcript.Add ({ { "entry", "DescribeModule" }, { "returned", CodeText (result) } });
             if (!envir->addOnName.IsEmpty () || !envir->addOnDescription.IsEmpty ())
-                transcript.Add ({ { "described",
-                                    { { "name", envir->addOnName.ToCStr ().Get () },
-                                      { "description", envir->addOnDescription.ToCStr ().Get () } } } });
+                transcript.Add (
+                    { { "described",
+                        { { "name", envir->addOnName.ToCStr ().Get () }, { "description", envir->addOnDescription.ToCStr ().Get () } } } });
             delete envir;
             return result;
         }
         case EntryFunction::RegisterModuleInterface:
-            result = Guarded ("RegisterModuleInterface", GSErrCode (APIERR_GENERAL), [&] { return entryRecord.registerModuleInterface (nullptr); });
+            result = Guarded ("RegisterModuleInterface", GSErrCode (APIERR_GENERAL),
+                              [&] { return entryRecord.registerModuleInterface (nullptr); });
             break;
         case EntryFunction::InitializeModule:
             released = false;
             initialised = true;
-            result = Guarded ("InitializeModule", GSErrCode (APIERR_GENERAL), [&] { return entryRecord.initializeModule (ContextPointer ()); });
+            result =
+                Guarded ("InitializeModule", GSErrCode (APIERR_GENERAL), [&] { return entryRecord.initializeModule (ContextPointer ()); });
             break;
         case EntryFunction::ReleaseModule:
             result = Guarded ("ReleaseModule", GSErrCode (APIERR_GENERAL), [&] { return entryRecord.releaseModule (); });
@@ -224,7 +222,8 @@ void Host::Unload (bool release)
     }
     const USize blocks = GS::MemoryManager::AllocatedBlocks ();
     if (blocks > blocksBeforeLoad)
-        Violation (Breach::BlockLeakedAtUnload, std::to_string (blocks - blocksBeforeLoad) + " blocks more than before the add-on was loaded");
+        Violation (Breach::BlockLeakedAtUnload,
+                   std::to_string (blocks - blocksBeforeLoad) + " blocks more than before the add-on was loaded");
     windowSystem->Forget ();
     registrations = AddOnRegistrations ();
     table.clear ();
@@ -249,8 +248,8 @@ void Host::PaletteMessage (Int32 message)
     if (!registrations.palette.has_value ())
         return;
     const API_PaletteRegistration palette = *registrations.palette;
-    bool result = false;
-    const GSErrCode code = Guarded ("the palette control callback", GSErrCode (APIERR_GENERAL), [&] {
+    bool                          result = false;
+    const GSErrCode               code = Guarded ("the palette control callback", GSErrCode (APIERR_GENERAL), [&] {
         return palette.controlCallback (Int32 (palette.referenceNumber), message, message == 7 ? &result : nullptr);
     });
     Returned (code);
@@ -296,7 +295,7 @@ void Host::Call (const std::string& function, ArgumentKind kind, const std::stri
         throw HostError ("no page: no palette exists");
     CheckProcessingEvents ("a page call");
     const JS::Function* found = nullptr;
-    const auto& objects = browser->GetScriptObjects ();
+    const auto&         objects = browser->GetScriptObjects ();
     for (UInt32 i = objects.GetSize (); i > 0 && found == nullptr; --i)
         found = objects[i - 1]->FindItem (GS::UniString (function.c_str ()));
     if (found == nullptr)
@@ -368,7 +367,7 @@ Line Host::PaletteQuery () const
     if (palette == nullptr)
         return { { "palette", { { "exists", false } } } };
     DG::Browser* browser = HeldBrowser ();
-    Line state = Line::object ();
+    Line         state = Line::object ();
     state["exists"] = true;
     state["visible"] = palette->IsVisible ();
     state["width"] = palette->GetWidth ();

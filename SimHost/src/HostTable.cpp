@@ -15,8 +15,7 @@ namespace SimHost {
 
 namespace {
 
-template <class R>
-R FailedResult (GSErrCode code)
+template <class R> R FailedResult (GSErrCode code)
 {
     if constexpr (std::is_void_v<R>)
         return;
@@ -29,8 +28,7 @@ R FailedResult (GSErrCode code)
 template <class Signature> struct Slot;
 template <class R, class... A> struct Slot<R (A...)> {
     // Every call: log it, check the contract, fail it if a fault says so, else run it.
-    template <HostOperation operation, R (*implementation) (Host&, A...)>
-    static R Context (void* context, A... arguments)
+    template <HostOperation operation, R (*implementation) (Host&, A...)> static R Context (void* context, A... arguments)
     {
         Host& host = Host::Current ();
         host.Enter (operation, true, context);
@@ -42,8 +40,7 @@ template <class R, class... A> struct Slot<R (A...)> {
         return implementation (host, arguments...);
     }
 
-    template <HostOperation operation, R (*implementation) (Host&, A...)>
-    static R Bare (A... arguments)
+    template <HostOperation operation, R (*implementation) (Host&, A...)> static R Bare (A... arguments)
     {
         Host& host = Host::Current ();
         host.Enter (operation, false, nullptr);
@@ -53,20 +50,18 @@ template <class R, class... A> struct Slot<R (A...)> {
     }
 
     // A shared slot's operation: its arguments come from the variadic call, in order.
-    template <HostOperation operation, R (*implementation) (Host&, A...)>
-    static R FromVariadic (void* context, std::va_list* arguments)
+    template <HostOperation operation, R (*implementation) (Host&, A...)> static R FromVariadic (void* context, std::va_list* arguments)
     {
         Host& host = Host::Current ();
         host.Enter (operation, true, context);
         if (std::optional<GSErrCode> code = host.GetFaults ().Take (operation))
             return FailedResult<R> (*code);
         std::tuple<A...> read { NextArgument<A> (arguments)... };
-        (void) arguments;   // an operation with no arguments of its own reads none
+        (void)arguments;   // an operation with no arguments of its own reads none
         return std::apply ([&] (A... unpacked) { return implementation (host, unpacked...); }, read);
     }
 
-    template <class T>
-    static T NextArgument (std::va_list* arguments)
+    template <class T> static T NextArgument (std::va_list* arguments)
     {
         if constexpr (std::is_pointer_v<T>)
             return va_arg (*arguments, T);
@@ -85,10 +80,10 @@ GSErrCode SharedSlot (void* context, UInt32 selector, ...)
     va_start (arguments, selector);
     GSErrCode result = APIERR_BADPARS;
     bool      known = false;
-#define VIREL_DISPATCH_SELECTOR(name, signature, operationSelector, ...)                                        \
-    if (!known && selector == operationSelector) {                                                             \
-        known = true;                                                                                          \
-        result = Slot<signature>::FromVariadic<HostOperation::name, &Operations::name> (context, &arguments);  \
+#define VIREL_DISPATCH_SELECTOR(name, signature, operationSelector, ...)                                      \
+    if (!known && selector == operationSelector) {                                                            \
+        known = true;                                                                                         \
+        result = Slot<signature>::FromVariadic<HostOperation::name, &Operations::name> (context, &arguments); \
     }
     VIREL_HOST_SELECTOR_OPERATIONS (VIREL_DISPATCH_SELECTOR)
 #undef VIREL_DISPATCH_SELECTOR
@@ -116,26 +111,26 @@ GSErrCode WriteReportSlot (void* context, const char* format, bool withDialog, .
 std::vector<unsigned char> BuildHostTable (Int32 apiMajor, const std::set<HostOperation>& emptySlots)
 {
     std::vector<unsigned char> table (HostTableBytes (apiMajor), 0);
-    auto fill = [&] (HostOperation operation, Int32 offset28, Int32 offset27, void* function) {
+    auto                       fill = [&] (HostOperation operation, Int32 offset28, Int32 offset27, void* function) {
         if (emptySlots.count (operation) == 0)
             WriteSlot (table.data (), SlotOffset (apiMajor, offset28, offset27), function);
     };
-#define VIREL_FILL_SLOT(name, signature, call, offset28, offset27, empty)                                     \
-    fill (HostOperation::name, offset28, offset27,                                                             \
+#define VIREL_FILL_SLOT(name, signature, call, offset28, offset27, empty) \
+    fill (HostOperation::name, offset28, offset27,                        \
           reinterpret_cast<void*> (&Slot<signature>::call<HostOperation::name, &Operations::name>));
     VIREL_HOST_OPERATIONS (VIREL_FILL_SLOT)
 #undef VIREL_FILL_SLOT
     // A shared slot is filled once all its operations are; emptying one empties the slot.
-#define VIREL_FILL_SHARED_SLOT(name, signature, selector, offset28, offset27, empty)                          \
+#define VIREL_FILL_SHARED_SLOT(name, signature, selector, offset28, offset27, empty) \
     WriteSlot (table.data (), SlotOffset (apiMajor, offset28, offset27), reinterpret_cast<void*> (&SharedSlot));
     VIREL_HOST_SELECTOR_OPERATIONS (VIREL_FILL_SHARED_SLOT)
 #undef VIREL_FILL_SHARED_SLOT
-#define VIREL_EMPTY_SHARED_SLOT(name, signature, selector, offset28, offset27, empty)                         \
-    if (emptySlots.count (HostOperation::name) != 0)                                                           \
+#define VIREL_EMPTY_SHARED_SLOT(name, signature, selector, offset28, offset27, empty) \
+    if (emptySlots.count (HostOperation::name) != 0)                                  \
         WriteSlot (table.data (), SlotOffset (apiMajor, offset28, offset27), nullptr);
     VIREL_HOST_SELECTOR_OPERATIONS (VIREL_EMPTY_SHARED_SLOT)
 #undef VIREL_EMPTY_SHARED_SLOT
-#define VIREL_FILL_REPORT_SLOT(name, offset28, offset27, empty)                                               \
+#define VIREL_FILL_REPORT_SLOT(name, offset28, offset27, empty) \
     fill (HostOperation::name, offset28, offset27, reinterpret_cast<void*> (&WriteReportSlot));
     VIREL_HOST_REPORT_OPERATION (VIREL_FILL_REPORT_SLOT)
 #undef VIREL_FILL_REPORT_SLOT

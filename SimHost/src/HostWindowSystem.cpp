@@ -10,7 +10,7 @@ namespace SimHost {
 namespace {
 constexpr Int16 ShowReferenceItem = -32768;
 constexpr Int16 ResizeFixPoint = 1;
-}
+}   // namespace
 
 void HostWindowSystem::PanelCreated (DG::Panel& panel)
 {
@@ -36,15 +36,9 @@ void HostWindowSystem::PanelResizedBy (DG::Panel&, Int16 fixPoint, bool keepOld)
 
 void HostWindowSystem::PanelDestroyed (DG::Panel& panel) { std::erase (panels, &panel); }
 
-void HostWindowSystem::UrlOpened (DG::Browser&, const GS::UniString& url)
-{
-    transcript.Add ({ { "openUrl", url.ToCStr ().Get () } });
-}
+void HostWindowSystem::UrlOpened (DG::Browser&, const GS::UniString& url) { transcript.Add ({ { "openUrl", url.ToCStr ().Get () } }); }
 
-void HostWindowSystem::ScriptRun (DG::Browser&, const GS::UniString& line)
-{
-    transcript.Add ({ { "page", line.ToCStr ().Get () } });
-}
+void HostWindowSystem::ScriptRun (DG::Browser&, const GS::UniString& line) { transcript.Add ({ { "page", line.ToCStr ().Get () } }); }
 
 void HostWindowSystem::ScriptObjectAdded (DG::Browser&, const JS::Object& object)
 {

@@ -12,7 +12,9 @@ class Transcript;
 
 class HostWindowSystem : public DG::WindowSystem {
 public:
-    explicit HostWindowSystem (Transcript& transcript) : transcript (transcript) {}
+    explicit HostWindowSystem (Transcript& transcript)
+        : transcript (transcript)
+    {}
 
     void PanelCreated (DG::Panel& panel) override;
     void PanelDestroyed (DG::Panel& panel) override;
@@ -23,7 +25,7 @@ public:
     void PanelResizedBy (DG::Panel& panel, Int16 fixPoint, bool keepOld) override;
 
     const std::vector<DG::Panel*>& Panels () const { return panels; }
-    void Forget () { panels.clear (); }
+    void                           Forget () { panels.clear (); }
 
 private:
     Transcript&             transcript;

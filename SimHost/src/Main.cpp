@@ -52,7 +52,7 @@ extern "C" void OnCrash (int signal)
 void CatchCrashes ()
 {
     static char alternateStack[1 << 16];
-    stack_t stack {};
+    stack_t     stack {};
     stack.ss_sp = alternateStack;
     stack.ss_size = sizeof alternateStack;
     sigaltstack (&stack, nullptr);
@@ -65,7 +65,7 @@ void CatchCrashes ()
 
 std::string DefaultAddOn ()
 {
-    std::error_code error;
+    std::error_code             error;
     const std::filesystem::path executable = std::filesystem::read_symlink ("/proc/self/exe", error);
     return (error ? std::filesystem::path (".") : executable.parent_path ()) / "api28" / "VirelPalette.apx";
 }

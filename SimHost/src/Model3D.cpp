@@ -5,7 +5,7 @@ namespace SimHost {
 Int32 Model3D::Add (const GS::Guid& guid, const std::vector<BodyShape>& shapes)
 {
     Element element { guid, {} };
-    Int32 nextId = 1;
+    Int32   nextId = 1;
     for (const BodyShape& shape : shapes) {
         Body& body = element.bodies.emplace_back ();
         for (const PolygonShape& polygon : shape)

@@ -9,7 +9,11 @@ namespace {
 // Clears the waiting state however the wait ends, an exception from delivered work included.
 class WaitingScope {
 public:
-    explicit WaitingScope (bool& waiting) : waiting (waiting) { waiting = true; }
+    explicit WaitingScope (bool& waiting)
+        : waiting (waiting)
+    {
+        waiting = true;
+    }
     ~WaitingScope () { waiting = false; }
     WaitingScope (const WaitingScope&) = delete;
     WaitingScope& operator= (const WaitingScope&) = delete;

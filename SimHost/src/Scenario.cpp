@@ -5,9 +5,9 @@
 namespace SimHost {
 
 ScenarioError::ScenarioError (int lineNumber, const std::string& message)
-    : HostError ("line " + std::to_string (lineNumber) + ": " + message), lineNumber (lineNumber)
-{
-}
+    : HostError ("line " + std::to_string (lineNumber) + ": " + message),
+      lineNumber (lineNumber)
+{}
 
 const StepRegistry& Steps ()
 {
@@ -141,7 +141,7 @@ Int32 CodeValue (const nlohmann::json& value)
         return Int32 (UInt32 (value.get<Int64> ()));
     if (value.is_string ()) {
         const std::string text = value.get<std::string> ();
-        std::string digits = text;
+        std::string       digits = text;
         if (digits.size () > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'))
             digits = digits.substr (2);
         if (!digits.empty () && digits.size () <= 8 && digits.find_first_not_of ("0123456789abcdefABCDEF") == std::string::npos)

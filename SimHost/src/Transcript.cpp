@@ -4,10 +4,7 @@
 
 namespace SimHost {
 
-std::string Transcript::Print (const Line& line)
-{
-    return line.dump (-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
+std::string Transcript::Print (const Line& line) { return line.dump (-1, ' ', false, nlohmann::json::error_handler_t::replace); }
 
 void Transcript::Add (Line line)
 {

@@ -35,8 +35,8 @@ int RunOnUiThread (const std::function<int ()>& work)
     pthread_attr_t attributes;
     pthread_attr_init (&attributes);
     pthread_attr_setstacksize (&attributes, UiThreadStackBytes);
-    pthread_t  thread;
-    const int  started = pthread_create (&thread, &attributes, &RunUiWork, &ui);
+    pthread_t thread;
+    const int started = pthread_create (&thread, &attributes, &RunUiWork, &ui);
     pthread_attr_destroy (&attributes);
     if (started != 0)
         throw HostError ("cannot start the UI thread");

@@ -14,7 +14,7 @@ public:
     GSErrCode RegisterAt (API_IEventNotifier& notifier) const override;
 
     // [host's UI thread, any time while registered] Never throw.
-    void NotifyBefore (const API_AttributeEventIds& affected) const override;    // nothing has changed yet
+    void NotifyBefore (const API_AttributeEventIds& affected) const override;   // nothing has changed yet
     void NotifyCreated (const API_AttributeEventIds& affected) const override;
     void NotifyChanged (const API_AttributeEventIds& affected) const override;
 };

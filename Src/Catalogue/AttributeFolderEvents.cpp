@@ -35,7 +35,7 @@ GSErrCode RegisterAttributeFolderHandler ()
     // to nobody, so none is made
     if (!HostApi::SlotFilled (HostApi::Slot::HostRegisterEventHandler))
         return APIERR_NOTSUPPORTED;
-    GS::Guid registrationId;
+    GS::Guid        registrationId;
     const GSErrCode result = HostRegisterEventHandler (new AttributeFolderEventHandler (), &registrationId);
     handlerRegistered = result == NoError;
     return result;

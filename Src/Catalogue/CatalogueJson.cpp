@@ -20,10 +20,9 @@ nlohmann::json SurfaceToJson (Surface& surface)
     material["name"] = std::move (surface.name);
     material["id"] = std::move (surface.id);
     material["color"] = { { "red", surface.red }, { "green", surface.green }, { "blue", surface.blue } };
-    material["product"] = { { "ambient", surface.ambient },
-                            { "diffuse", surface.diffuse },
-                            { "shine", surface.shine },
-                            { "specular", surface.specular } };
+    material["product"] = {
+        { "ambient", surface.ambient }, { "diffuse", surface.diffuse }, { "shine", surface.shine }, { "specular", surface.specular }
+    };
     return material;
 }
 

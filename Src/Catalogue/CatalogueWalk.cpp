@@ -34,10 +34,10 @@ void WalkCatalogue (const CatalogueFolderVisit& enter, const CatalogueFolderVisi
     enter (open.back ().folder, open.back ().content);
     while (!open.empty ()) {
         OpenFolder& current = open.back ();
-        const bool deeper = open.size () <= CatalogueDepthLimit;
+        const bool  deeper = open.size () <= CatalogueDepthLimit;
         if (deeper && current.nextSubfolder < current.content.subFolders.GetSize ()) {
             const GS::Array<GS::UniString> path = current.content.subFolders[UInt32 (current.nextSubfolder++)].path;
-            OpenFolder& subfolder = open.emplace_back ();
+            OpenFolder&                    subfolder = open.emplace_back ();
             Read (subfolder, path);
             enter (subfolder.folder, subfolder.content);
             continue;

@@ -14,9 +14,11 @@ std::string GetMaterialsJson ()
 std::set<GS::Guid> CatalogueMaterialIds ()
 {
     std::set<GS::Guid> ids;
-    WalkCatalogue ([&] (const API_AttributeFolder&, const API_AttributeFolderContent& content) {
-        for (const GS::Guid& id : content.attributeIds)
-            ids.insert (id);
-    }, [] (const API_AttributeFolder&, const API_AttributeFolderContent&) {});
+    WalkCatalogue (
+        [&] (const API_AttributeFolder&, const API_AttributeFolderContent& content) {
+            for (const GS::Guid& id : content.attributeIds)
+                ids.insert (id);
+        },
+        [] (const API_AttributeFolder&, const API_AttributeFolderContent&) {});
     return ids;
 }

@@ -32,7 +32,7 @@ void CreateMaterial (MaterialEntry& entry)
         if (const GSErrCode made = HostCreateAttributeFolder (&folder); made != NoError)
             RefuseUnfiled (entry, made);
     }
-    const bool created = HostCreateAttribute (&entry.record, nullptr) == NoError;
+    const bool                           created = HostCreateAttribute (&entry.record, nullptr) == NoError;
     const GS::Array<API_AttributeFolder> noFolders;
     const GS::Array<GS::Guid>            attributes { entry.record.guid };
     const GSErrCode                      filed = HostMoveToAttributeFolder (&noFolders, &attributes, &folder);
@@ -64,7 +64,7 @@ std::string DeleteMaterial (const std::string& identifierText)
     const GS::Guid id = GuidFromPageText (identifierText);
     if (!id.IsNull () && CatalogueMaterialIds ().contains (id)) {
         const OwnMaterialChanges ownChanges;
-        API_Attribute record;
+        API_Attribute            record;
         if (HostGetMaterial (id, record) == NoError) {
             const GS::Array<API_AttributeIndex> indices { record.index };
             HostDeleteAttributes (API_MaterialID, &indices);

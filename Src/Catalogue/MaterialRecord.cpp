@@ -36,16 +36,16 @@ Surface SurfaceFromRecord (const API_Attribute& record)
 MaterialEntry ReadMaterialEntry (nlohmann::json& entry)
 {
     const std::string name = entry["name"].get<std::string> ();
-    nlohmann::json& color = entry["color"];
-    const UInt8 red = PageUInt8 (color["red"]);
-    const UInt8 green = PageUInt8 (color["green"]);
-    const UInt8 blue = PageUInt8 (color["blue"]);
+    nlohmann::json&   color = entry["color"];
+    const UInt8       red = PageUInt8 (color["red"]);
+    const UInt8       green = PageUInt8 (color["green"]);
+    const UInt8       blue = PageUInt8 (color["blue"]);
     const std::string pathText = entry["path"].get<std::string> ();
-    nlohmann::json& product = entry["product"];
-    const Int16 ambient = PageInt16 (product["ambient"]);
-    const Int16 diffuse = PageInt16 (product["diffuse"]);
-    const Int16 shine = PageInt16 (product["shine"]);
-    const Int16 specular = PageInt16 (product["specular"]);
+    nlohmann::json&   product = entry["product"];
+    const Int16       ambient = PageInt16 (product["ambient"]);
+    const Int16       diffuse = PageInt16 (product["diffuse"]);
+    const Int16       shine = PageInt16 (product["shine"]);
+    const Int16       specular = PageInt16 (product["specular"]);
 
     MaterialEntry made;
     BNZeroMemory (&made.record, sizeof made.record);

@@ -9,7 +9,7 @@ constexpr USize TableBytes = HostTableBytes (VIREL_HOST_API);
 unsigned char   hostTable[TableBytes] = {};
 bool            tableReceived = false;
 void*           hostContext = nullptr;
-}
+}   // namespace
 
 void ReceiveTable (const void* table)
 {

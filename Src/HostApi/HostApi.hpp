@@ -30,13 +30,16 @@ inline bool SlotFilled (Int32 offset) { return ReadTableSlot (offset) != nullptr
 // without narrowing: a real for an integer, an integer for a flag, or a pointer of another
 // type does not compile.
 template <class From, class To>
-concept PassesAs = requires (From&& from) { To { std::forward<From> (from) }; };
+concept PassesAs = requires (From&& from)
+{
+    To { std::forward<From> (from) };
+};
 
-template <class Signature, class... Arguments>
-struct AcceptsArguments : std::false_type {};
+template <class Signature, class... Arguments> struct AcceptsArguments : std::false_type {};
 template <class R, class... Parameters, class... Arguments>
-    requires (sizeof... (Parameters) == sizeof... (Arguments))
-struct AcceptsArguments<R (Parameters...), Arguments...> : std::bool_constant<(PassesAs<Arguments, Parameters> && ...)> {};
+requires (sizeof...(Parameters) == sizeof...(Arguments)) struct AcceptsArguments<R (Parameters...), Arguments...>
+    : std::bool_constant<(PassesAs<Arguments, Parameters> && ...)> {
+};
 
 template <class Signature, class... Arguments>
 concept Accepts = AcceptsArguments<Signature, Arguments...>::value;
@@ -47,8 +50,7 @@ template <class R, class... P> struct SlotTypes<R (P...)> {
     using Context = R (*) (void*, P...);
     using Bare = R (*) (P...);
     // Arguments of a shared (C variadic) slot go as the exact parameter types the host reads.
-    template <class... A>
-    static R CallShared (HostSharedSlotProc* slot, UInt32 selector, A&&... arguments)
+    template <class... A> static R CallShared (HostSharedSlotProc* slot, UInt32 selector, A&&... arguments)
     {
         return slot (HostApi::Context (), selector, P { std::forward<A> (arguments) }...);
     }
@@ -69,7 +71,7 @@ namespace HostApi::Slot {
 VIREL_HOST_OPERATIONS (VIREL_DEFINE_SLOT_OFFSET)
 VIREL_HOST_SELECTOR_OPERATIONS (VIREL_DEFINE_SLOT_OFFSET)
 #undef VIREL_DEFINE_SLOT_OFFSET
-}
+}   // namespace HostApi::Slot
 
 // Read the slot; an empty slot returns the operation's empty result without calling anything;
 // otherwise the host's result comes back unchanged. The forwarders take exactly the
@@ -77,38 +79,36 @@ VIREL_HOST_SELECTOR_OPERATIONS (VIREL_DEFINE_SLOT_OFFSET)
 #define VIREL_CALL_Context(slot, ...) slot (HostApi::Context () __VA_OPT__ (, ) __VA_ARGS__)
 #define VIREL_CALL_Bare(slot, ...) slot (__VA_ARGS__)
 
-#define VIREL_DEFINE_FORWARDER(name, signature, call, offset28, offset27, empty)                   \
-    template <class... Arguments>                                                                 \
-        requires HostApi::Accepts<signature, Arguments...>                                        \
-    inline typename HostApi::SlotTypes<signature>::Result name (Arguments&&... arguments)        \
-    {                                                                                             \
-        auto slot = reinterpret_cast<typename HostApi::SlotTypes<signature>::call> (              \
-            HostApi::ReadTableSlot (HostApi::Slot::name));                                        \
-        if (slot == nullptr)                                                                      \
-            return empty;                                                                         \
-        return VIREL_CALL_##call (slot, std::forward<Arguments> (arguments)...);                  \
+#define VIREL_DEFINE_FORWARDER(name, signature, call, offset28, offset27, empty)                                                   \
+    template <class... Arguments>                                                                                                  \
+    requires HostApi::Accepts<signature, Arguments...>                                                                             \
+    inline typename HostApi::SlotTypes<signature>::Result name (Arguments&&... arguments)                                          \
+    {                                                                                                                              \
+        auto slot = reinterpret_cast<typename HostApi::SlotTypes<signature>::call> (HostApi::ReadTableSlot (HostApi::Slot::name)); \
+        if (slot == nullptr)                                                                                                       \
+            return empty;                                                                                                          \
+        return VIREL_CALL_##call (slot, std::forward<Arguments> (arguments)...);                                                   \
     }
 
-#define VIREL_DEFINE_SELECTOR_FORWARDER(name, signature, selector, offset28, offset27, empty)      \
-    template <class... Arguments>                                                                 \
-        requires HostApi::Accepts<signature, Arguments...>                                        \
-    inline GSErrCode name (Arguments&&... arguments)                                              \
-    {                                                                                             \
-        auto slot = reinterpret_cast<HostSharedSlotProc*> (HostApi::ReadTableSlot (HostApi::Slot::name)); \
-        if (slot == nullptr)                                                                      \
-            return empty;                                                                         \
+#define VIREL_DEFINE_SELECTOR_FORWARDER(name, signature, selector, offset28, offset27, empty)                      \
+    template <class... Arguments>                                                                                  \
+    requires HostApi::Accepts<signature, Arguments...>                                                             \
+    inline GSErrCode name (Arguments&&... arguments)                                                               \
+    {                                                                                                              \
+        auto slot = reinterpret_cast<HostSharedSlotProc*> (HostApi::ReadTableSlot (HostApi::Slot::name));          \
+        if (slot == nullptr)                                                                                       \
+            return empty;                                                                                          \
         return HostApi::SlotTypes<signature>::CallShared (slot, selector, std::forward<Arguments> (arguments)...); \
     }
 
 // The report keeps its printf-style tail of numbers and pointers after its typed head.
-#define VIREL_DEFINE_REPORT_FORWARDER(name, offset28, offset27, empty)                            \
-    template <HostApi::VariadicArgument... Arguments>                                             \
-    inline GSErrCode name (const char* format, bool withDialog, Arguments... arguments)          \
-    {                                                                                             \
-        auto slot = reinterpret_cast<HostWriteReportSlotProc*> (HostApi::ReadTableSlot (VIREL_SLOT_OFFSET (offset28, offset27))); \
-        if (slot == nullptr)                                                                      \
-            return empty;                                                                         \
-        return slot (HostApi::Context (), format, withDialog, arguments...);                     \
+#define VIREL_DEFINE_REPORT_FORWARDER(name, offset28, offset27, empty)                                                                    \
+    template <HostApi::VariadicArgument... Arguments> inline GSErrCode name (const char* format, bool withDialog, Arguments... arguments) \
+    {                                                                                                                                     \
+        auto slot = reinterpret_cast<HostWriteReportSlotProc*> (HostApi::ReadTableSlot (VIREL_SLOT_OFFSET (offset28, offset27)));         \
+        if (slot == nullptr)                                                                                                              \
+            return empty;                                                                                                                 \
+        return slot (HostApi::Context (), format, withDialog, arguments...);                                                              \
     }
 
 VIREL_HOST_OPERATIONS (VIREL_DEFINE_FORWARDER)

@@ -6,8 +6,7 @@
 
 #include <type_traits>
 
-template <class Work>
-GSErrCode CallFromHost (Work&& work, GSErrCode resultOnException = 0) noexcept
+template <class Work> GSErrCode CallFromHost (Work&& work, GSErrCode resultOnException = 0) noexcept
 {
     try {
         if constexpr (std::is_void_v<decltype (work ())>) {

@@ -50,8 +50,7 @@ void FreeAligned (void* start, std::align_val_t alignment) noexcept
         Free (static_cast<void**> (start)[-1]);
 }
 
-template <class Allocation>
-void* OrNull (Allocation&& allocation) noexcept
+template <class Allocation> void* OrNull (Allocation&& allocation) noexcept
 {
     try {
         return allocation ();
@@ -64,8 +63,14 @@ void* OrNull (Allocation&& allocation) noexcept
 
 void* operator new (std::size_t bytes) { return Allocate (bytes); }
 void* operator new[] (std::size_t bytes) { return Allocate (bytes); }
-void* operator new (std::size_t bytes, const std::nothrow_t&) noexcept { return OrNull ([=] { return Allocate (bytes); }); }
-void* operator new[] (std::size_t bytes, const std::nothrow_t&) noexcept { return OrNull ([=] { return Allocate (bytes); }); }
+void* operator new (std::size_t bytes, const std::nothrow_t&) noexcept
+{
+    return OrNull ([=] { return Allocate (bytes); });
+}
+void* operator new[] (std::size_t bytes, const std::nothrow_t&) noexcept
+{
+    return OrNull ([=] { return Allocate (bytes); });
+}
 void* operator new (std::size_t bytes, std::align_val_t alignment) { return AllocateAligned (bytes, alignment); }
 void* operator new[] (std::size_t bytes, std::align_val_t alignment) { return AllocateAligned (bytes, alignment); }
 void* operator new (std::size_t bytes, std::align_val_t alignment, const std::nothrow_t&) noexcept

@@ -4,7 +4,7 @@
 
 #include "InterfaceRecords.hpp"
 
-GSErrCode DescribeModule (API_EnvirParams* envir);         // returns 2 once the table is received
+GSErrCode DescribeModule (API_EnvirParams* envir);   // returns 2 once the table is received
 GSErrCode RegisterModuleInterface (void* unused);
 GSErrCode InitializeModule (void* hostContext);
 GSErrCode ReleaseModule ();

@@ -41,15 +41,12 @@ GSErrCode PaletteControlHandler (Int32, Int32 message, bool* result)
                 if (BrowserPalette::HasInstance () && !BrowserPalette::GetInstance ().IsVisible ())
                     BrowserPalette::GetInstance ().ShowPalette ();
                 break;
-            case OpenAndShow:
-                OpenPalette ();
-                break;
+            case OpenAndShow: OpenPalette (); break;
             case AskVisible:
                 if (result != nullptr)
                     *result = PaletteVisible ();
                 break;
-            default:
-                break;
+            default: break;
         }
     });
 }

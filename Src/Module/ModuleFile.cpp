@@ -24,7 +24,7 @@ std::string AbsolutePath (const char* reported)
     std::string path = reported == nullptr ? "" : reported;
     if (path.empty () || path.front () == '/')
         return path;
-    std::error_code error;
+    std::error_code             error;
     const std::filesystem::path directory = std::filesystem::current_path (error);
     if (error)
         return path;
@@ -68,4 +68,4 @@ namespace {
 struct LoadStep {
     LoadStep () { ModuleFile::Load (); }
 } loadStep;
-}
+}   // namespace

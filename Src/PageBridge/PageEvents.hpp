@@ -2,7 +2,9 @@
 // page. The palette says which page that is; everything else only sends lines.
 #pragma once
 
-namespace DG { class Browser; }
+namespace DG {
+class Browser;
+}
 
 // [palette held / released] The browser whose page hears events; null when no palette is held.
 void SetEventPage (DG::Browser* browser);

@@ -17,7 +17,8 @@ nlohmann::json ParsePageJson (const std::string& text)
 {
     // the parser would take a zero character for the end of the text and ignore what follows
     if (const std::string::size_type zero = text.find ('\0'); zero != std::string::npos)
-        throw nlohmann::json::parse_error::create (101, zero + 1, "syntax error while parsing value - a zero character is not JSON", nullptr);
+        throw nlohmann::json::parse_error::create (101, zero + 1, "syntax error while parsing value - a zero character is not JSON",
+                                                   nullptr);
     return nlohmann::json::parse (text, nullptr, true, false);
 }
 

@@ -36,7 +36,7 @@ OverrideSlotField SlotOfFace (Int32 faceKind)
 
 GSErrCode ApplyPaint (API_Element& element, const GS::Guid& material, Int32 faceKind)
 {
-    API_Attribute attribute;
+    API_Attribute   attribute;
     const GSErrCode materialFound = HostGetMaterial (material, attribute);
 
     if (element.typeID == UnpaintableElementType)

@@ -6,7 +6,7 @@
 namespace {
 bool            painting = false;
 API_ToolBoxItem toolboxRecord {};
-}
+}   // namespace
 
 bool IsPainting () { return painting; }
 

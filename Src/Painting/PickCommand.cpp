@@ -60,10 +60,9 @@ void RunPick ()
         return;
     }
     const std::string guidText = point.hitElemGuid.ToUniString ().ToCStr ().Get ();
-    char line[256];
-    std::snprintf (line, sizeof line, "VirelEvents.onElementSelected('%s', %" PRId64 ", %" PRId64 ", %" PRId64 ")",
-                   guidText.c_str (), PageIndex (point.hitElementIndex), PageIndex (point.hitBodyIndex),
-                   PageIndex (point.hitPolygonIndex));
+    char              line[256];
+    std::snprintf (line, sizeof line, "VirelEvents.onElementSelected('%s', %" PRId64 ", %" PRId64 ", %" PRId64 ")", guidText.c_str (),
+                   PageIndex (point.hitElementIndex), PageIndex (point.hitBodyIndex), PageIndex (point.hitPolygonIndex));
     RunPageEvent (line);
 }
 

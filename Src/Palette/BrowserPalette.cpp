@@ -27,8 +27,7 @@ BrowserPalette::BrowserPalette (const PaletteHooks& hooks)
       DG::PanelObserver (),
       hooks (hooks),
       browser (*this, BrowserItem)
-{
-}
+{}
 
 BrowserPalette::~BrowserPalette ()
 {

@@ -8,7 +8,7 @@ std::string PageUrlFromModulePath (std::string modulePath)
 {
     std::replace (modulePath.begin (), modulePath.end (), '\\', '/');
     const std::string::size_type lastSlash = modulePath.rfind ('/');
-    const std::string folder = lastSlash == std::string::npos ? modulePath : modulePath.substr (0, lastSlash);
+    const std::string            folder = lastSlash == std::string::npos ? modulePath : modulePath.substr (0, lastSlash);
     // the characters that would end the path ('#', '?') or start an escape ('%') are escaped
     std::string escaped;
     for (const char c : folder) {

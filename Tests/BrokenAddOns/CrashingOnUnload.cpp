@@ -7,6 +7,6 @@ namespace {
 struct CrashAtUnload {
     ~CrashAtUnload () { std::raise (SIGSEGV); }
 } crashAtUnload;
-}
+}   // namespace
 
 void Break (unsigned char*, Int32) {}

@@ -14,4 +14,7 @@ GSErrCode GetWithDirtyRecord (void* context, API_Attribute* attribute)
 
 }   // namespace
 
-void Break (unsigned char* table, Int32 apiMajor) { getAttribute = WrapSlot (table, apiMajor, SlotOf::HostGetAttribute, &GetWithDirtyRecord); }
+void Break (unsigned char* table, Int32 apiMajor)
+{
+    getAttribute = WrapSlot (table, apiMajor, SlotOf::HostGetAttribute, &GetWithDirtyRecord);
+}

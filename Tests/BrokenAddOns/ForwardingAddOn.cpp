@@ -16,8 +16,7 @@ struct RealAddOn {
         if (library != nullptr)
             dlclose (library);
     }
-    template <class Proc>
-    Proc* Export (const char* name) const
+    template <class Proc> Proc* Export (const char* name) const
     {
         return library == nullptr ? nullptr : reinterpret_cast<Proc*> (dlsym (library, name));
     }

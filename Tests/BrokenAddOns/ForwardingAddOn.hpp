@@ -14,15 +14,13 @@ namespace SlotOf {
 #define VIREL_SLOT_OFFSETS(name, signature, call, offset28, offset27, empty) constexpr Int32 name[2] = { offset28, offset27 };
 VIREL_HOST_OPERATIONS (VIREL_SLOT_OFFSETS)
 #undef VIREL_SLOT_OFFSETS
-}
+}   // namespace SlotOf
 
 // Replaces the slot of an operation (its SlotOf offsets) with 'replacement'; returns the original.
-template <class Proc>
-Proc* WrapSlot (unsigned char* table, Int32 apiMajor, const Int32 (&offsets)[2], Proc* replacement)
+template <class Proc> Proc* WrapSlot (unsigned char* table, Int32 apiMajor, const Int32 (&offsets)[2], Proc* replacement)
 {
     const Int32 offset = SlotOffset (apiMajor, offsets[0], offsets[1]);
-    Proc* original = reinterpret_cast<Proc*> (ReadSlot (table, offset));
+    Proc*       original = reinterpret_cast<Proc*> (ReadSlot (table, offset));
     WriteSlot (table, offset, reinterpret_cast<void*> (replacement));
     return original;
 }
-

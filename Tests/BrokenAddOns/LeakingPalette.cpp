@@ -17,4 +17,7 @@ GSErrCode RegisterLeaking (void* context, API_IEventHandler* handler, GS::Guid* 
 
 }   // namespace
 
-void Break (unsigned char* table, Int32 apiMajor) { registerHandler = WrapSlot (table, apiMajor, SlotOf::HostRegisterEventHandler, &RegisterLeaking); }
+void Break (unsigned char* table, Int32 apiMajor)
+{
+    registerHandler = WrapSlot (table, apiMajor, SlotOf::HostRegisterEventHandler, &RegisterLeaking);
+}

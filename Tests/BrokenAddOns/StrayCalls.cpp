@@ -5,7 +5,7 @@
 namespace {
 using GetAttributeProc = GSErrCode (void*, API_Attribute*);
 GetAttributeProc* getAttribute = nullptr;
-}
+}   // namespace
 
 void Break (unsigned char* table, Int32 apiMajor)
 {

@@ -27,4 +27,7 @@ GSErrCode RegisterThrowing (void* context, const API_PaletteRegistration* regist
 
 }   // namespace
 
-void Break (unsigned char* table, Int32 apiMajor) { registerPalette = WrapSlot (table, apiMajor, SlotOf::HostRegisterModelessWindow, &RegisterThrowing); }
+void Break (unsigned char* table, Int32 apiMajor)
+{
+    registerPalette = WrapSlot (table, apiMajor, SlotOf::HostRegisterModelessWindow, &RegisterThrowing);
+}

@@ -35,8 +35,9 @@ TEST_F (AddonResourcesTest, StringListsHoldTheNameDescriptionAndMenu)
         const char* text;
     } cases[] = {
         { 32000, 1, "Virel Colour Palette" },
-        { 32000, 2, "Access all of Virel\xE2\x80\x99s products, streamline your workflow, and bring projects to life "
-                    "with authentic Virel colours." },
+        { 32000, 2,
+          "Access all of Virel\xE2\x80\x99s products, streamline your workflow, and bring projects to life "
+          "with authentic Virel colours." },
         { 32500, 1, "Virel" },
         { 32500, 2, "Open Colour Palette^ES^EE^EI^ED^EW^E3^EL" },
     };

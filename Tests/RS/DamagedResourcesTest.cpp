@@ -104,15 +104,12 @@ Bytes BmpHeader (Int32 width, Int32 height)
     return bmp;
 }
 
-Bytes Valid ()
-{
-    return BuildImage ({ { StringList, 1, Strings ({ "one", "two" }) }, { ModuleId, 2, Words ({ 5, 6 }) } });
-}
+Bytes Valid () { return BuildImage ({ { StringList, 1, Strings ({ "one", "two" }) }, { ModuleId, 2, Words ({ 5, 6 }) } }); }
 
 struct ImageCase {
-    const char*                 what;
-    std::function<Bytes ()>     image;
-    const char*                 message;
+    const char*             what;
+    std::function<Bytes ()> image;
+    const char*             message;
 };
 
 Bytes Patched (Bytes image, std::size_t at, UInt32 value, bool fixChecksum = true)
@@ -127,35 +124,90 @@ constexpr std::size_t FirstEntry = RS::ImageHeaderSize;
 constexpr std::size_t SecondEntry = RS::ImageHeaderSize + RS::ImageEntrySize;
 
 const ImageCase ImageCases[] = {
-    { "shorter than the header", [] { Bytes b = Valid (); b.resize (10); return b; }, "shorter than its header (10 bytes)" },
+    { "shorter than the header",
+      [] {
+          Bytes b = Valid ();
+          b.resize (10);
+          return b;
+      },
+      "shorter than its header (10 bytes)" },
     { "no image at all", [] { return Bytes {}; }, "shorter than its header (0 bytes)" },
-    { "wrong magic", [] { Bytes b = Valid (); b[0] = 'X'; return b; }, "bad magic" },
+    { "wrong magic",
+      [] {
+          Bytes b = Valid ();
+          b[0] = 'X';
+          return b;
+      },
+      "bad magic" },
     { "later format version", [] { return Patched (Valid (), 8, 2); }, "unsupported resource image version 2" },
-    { "states more bytes than present", [] { Bytes b = Valid (); return Patched (b, 16, static_cast<UInt32> (b.size () + 1)); },
+    { "states more bytes than present",
+      [] {
+          Bytes b = Valid ();
+          return Patched (b, 16, static_cast<UInt32> (b.size () + 1));
+      },
       "resource image is truncated" },
     { "states fewer bytes than a header", [] { return Patched (Valid (), 16, 3); }, "resource image is truncated" },
-    { "cut short", [] { Bytes b = Valid (); b.pop_back (); return b; }, "resource image is truncated" },
-    { "a changed byte", [] { Bytes b = Valid (); b.back () ^= 1; return b; }, "checksum mismatch" },
-    { "entry count beyond the image", [] { return Patched (Valid (), 12, 0x10000000); }, "entry table (268435456 entries) runs past its end" },
+    { "cut short",
+      [] {
+          Bytes b = Valid ();
+          b.pop_back ();
+          return b;
+      },
+      "resource image is truncated" },
+    { "a changed byte",
+      [] {
+          Bytes b = Valid ();
+          b.back () ^= 1;
+          return b;
+      },
+      "checksum mismatch" },
+    { "entry count beyond the image", [] { return Patched (Valid (), 12, 0x10000000); },
+      "entry table (268435456 entries) runs past its end" },
     { "unknown type", [] { return Patched (Valid (), SecondEntry, 0x41424344); }, "resource entry 1 has the unknown type" },
-    { "same resource twice", [] { return BuildImage ({ { ModuleId, 2, Words ({ 1, 2 }) }, { ModuleId, 2, Words ({ 3, 4 }) } }); },
+    { "same resource twice",
+      [] {
+          return BuildImage ({ { ModuleId, 2, Words ({ 1, 2 }) }, { ModuleId, 2, Words ({ 3, 4 }) } });
+      },
       "module identifier 2 appears twice" },
-    { "payload inside the entry table", [] { return Patched (Valid (), FirstEntry + 8, 24); }, "string list 1 lies outside the resource image" },
+    { "payload inside the entry table", [] { return Patched (Valid (), FirstEntry + 8, 24); },
+      "string list 1 lies outside the resource image" },
     { "payload after the end", [] { return Patched (Valid (), SecondEntry + 8, 0xFFFFFFF0); }, "module identifier 2 lies outside" },
     { "payload past the end", [] { return Patched (Valid (), SecondEntry + 12, 9); }, "module identifier 2 lies outside" },
     { "payload size near 4 GB", [] { return Patched (Valid (), SecondEntry + 12, 0xFFFFFFFF); }, "lies outside" },
-    { "string count beyond the payload", [] { return BuildImage ({ { StringList, 1, Words ({ 0xFFFFFFFF }) } }); },
+    { "string count beyond the payload",
+      [] {
+          return BuildImage ({ { StringList, 1, Words ({ 0xFFFFFFFF }) } });
+      },
       "string list 1: string count 4294967295 does not fit in the payload" },
-    { "text longer than the payload", [] { return BuildImage ({ { StringList, 1, Words ({ 1, 0x7FFFFFFF }) } }); },
+    { "text longer than the payload",
+      [] {
+          return BuildImage ({ { StringList, 1, Words ({ 1, 0x7FFFFFFF }) } });
+      },
       "string list 1: payload ends inside the string" },
-    { "text not UTF-8", [] { return BuildImage ({ { StringList, 1, Strings ({ "ok", "\xFF" }) } }); }, "string list 1: string is not valid UTF-8" },
-    { "text with a zero byte", [] { return BuildImage ({ { StringList, 1, Strings ({ std::string ("a\0b", 3) }) } }); },
+    { "text not UTF-8",
+      [] {
+          return BuildImage ({ { StringList, 1, Strings ({ "ok", "\xFF" }) } });
+      },
+      "string list 1: string is not valid UTF-8" },
+    { "text with a zero byte",
+      [] {
+          return BuildImage ({ { StringList, 1, Strings ({ std::string ("a\0b", 3) }) } });
+      },
       "string is not valid UTF-8 text" },
-    { "bytes after the payload's data", [] { Bytes p = Strings ({ "a" }); p.push_back (0); return BuildImage ({ { StringList, 1, p } }); },
+    { "bytes after the payload's data",
+      [] {
+          Bytes p = Strings ({ "a" });
+          p.push_back (0);
+          return BuildImage ({ { StringList, 1, p } });
+      },
       "string list 1: 1 unexpected bytes after the payload's data" },
-    { "module identifier of one value", [] { return BuildImage ({ { ModuleId, 3, Words ({ 5 }) } }); },
+    { "module identifier of one value",
+      [] {
+          return BuildImage ({ { ModuleId, 3, Words ({ 5 }) } });
+      },
       "module identifier 3: payload ends inside the module identifier" },
-    { "dialog item count beyond the payload", [] {
+    { "dialog item count beyond the payload",
+      [] {
           RS::ImageWriter d;
           d.Text ("N");
           d.Text ("T");
@@ -165,17 +217,36 @@ const ImageCase ImageCases[] = {
           return BuildImage ({ { Dialog, 4, d.data } });
       },
       "palette dialog 4: dialog item count 1000 does not fit" },
-    { "image of unknown format", [] { return BuildImage ({ { Icon, 5, Images ("GIF", 18, 18, PngHeader (18, 18)) } }); },
+    { "image of unknown format",
+      [] {
+          return BuildImage ({ { Icon, 5, Images ("GIF", 18, 18, PngHeader (18, 18)) } });
+      },
       "icon 5: image \"I\" has the unknown format \"GIF\"" },
-    { "PNG image that is not PNG", [] { return BuildImage ({ { Icon, 5, Images ("PNG", 18, 18, Bytes (40, 'x')) } }); },
+    { "PNG image that is not PNG",
+      [] {
+          return BuildImage ({ { Icon, 5, Images ("PNG", 18, 18, Bytes (40, 'x')) } });
+      },
       "icon 5: image \"I\" is not PNG data" },
-    { "PNG image of another size", [] { return BuildImage ({ { Icon, 5, Images ("PNG", 18, 18, PngHeader (36, 36)) } }); },
+    { "PNG image of another size",
+      [] {
+          return BuildImage ({ { Icon, 5, Images ("PNG", 18, 18, PngHeader (36, 36)) } });
+      },
       "PNG image \"I\" does not have the size its entry states" },
-    { "BMP image that is not BMP", [] { return BuildImage ({ { Icon, 5, Images ("BMP", 18, 18, PngHeader (18, 18)) } }); },
+    { "BMP image that is not BMP",
+      [] {
+          return BuildImage ({ { Icon, 5, Images ("BMP", 18, 18, PngHeader (18, 18)) } });
+      },
       "image \"I\" is not BMP data" },
-    { "BMP image of another size", [] { return BuildImage ({ { Icon, 5, Images ("BMP", 18, 18, BmpHeader (18, 17)) } }); },
+    { "BMP image of another size",
+      [] {
+          return BuildImage ({ { Icon, 5, Images ("BMP", 18, 18, BmpHeader (18, 17)) } });
+      },
       "BMP image \"I\" does not have the size its entry states" },
-    { "image without size", [] { return BuildImage ({ { Icon, 5, Images ("PNG", 0, 18, PngHeader (0, 18)) } }); }, "image \"I\" has no size" },
+    { "image without size",
+      [] {
+          return BuildImage ({ { Icon, 5, Images ("PNG", 0, 18, PngHeader (0, 18)) } });
+      },
+      "image \"I\" has no size" },
 };
 
 TEST (DamagedResourcesTest, DamagedImagesAreRefusedWithAReason)
@@ -198,15 +269,9 @@ TEST (DamagedResourcesTest, DamagedImagesAreRefusedWithAReason)
 
 // ---- module files -----------------------------------------------------------------------
 
-Bytes SampleModule ()
-{
-    return RSTest::ReadBytes (RS_SAMPLE_MODULE);
-}
+Bytes SampleModule () { return RSTest::ReadBytes (RS_SAMPLE_MODULE); }
 
-Elf64_Ehdr& Header (Bytes& file)
-{
-    return *reinterpret_cast<Elf64_Ehdr*> (file.data ());
-}
+Elf64_Ehdr& Header (Bytes& file) { return *reinterpret_cast<Elf64_Ehdr*> (file.data ()); }
 
 Elf64_Shdr& Section (Bytes& file, std::size_t index)
 {
@@ -223,10 +288,7 @@ std::size_t SectionIndex (Bytes& file, const char* name)
     return 0;
 }
 
-Elf64_Shdr& Resources (Bytes& file)
-{
-    return Section (file, SectionIndex (file, RS::ResourceSectionName));
-}
+Elf64_Shdr& Resources (Bytes& file) { return Section (file, SectionIndex (file, RS::ResourceSectionName)); }
 
 struct FileCase {
     const char*                  what;
@@ -241,12 +303,14 @@ const FileCase FileCases[] = {
     { "32-bit ELF", [] (Bytes& f) { f[EI_CLASS] = ELFCLASS32; }, "not a little-endian 64-bit ELF file" },
     { "big-endian ELF", [] (Bytes& f) { f[EI_DATA] = ELFDATA2MSB; }, "not a little-endian 64-bit ELF file" },
     { "no section headers", [] (Bytes& f) { Header (f).e_shoff = 0; }, nullptr },
-    { "section headers past the end", [] (Bytes& f) { Header (f).e_shoff = f.size () + 64; }, "section header table lies outside the file" },
+    { "section headers past the end", [] (Bytes& f) { Header (f).e_shoff = f.size () + 64; },
+      "section header table lies outside the file" },
     { "section headers at a huge offset", [] (Bytes& f) { Header (f).e_shoff = ~0ull - 8; }, "section header table lies outside the file" },
     { "too many section headers", [] (Bytes& f) { Header (f).e_shnum = 0xFFFF; }, "runs past the end of the file" },
     { "odd section header size", [] (Bytes& f) { Header (f).e_shentsize = 40; }, "unexpected ELF section header size 40" },
     { "name table index out of range", [] (Bytes& f) { Header (f).e_shstrndx = Header (f).e_shnum; }, "no valid section-name table" },
-    { "name table past the end", [] (Bytes& f) { Section (f, Header (f).e_shstrndx).sh_offset = f.size (); }, "section-name table lies outside" },
+    { "name table past the end", [] (Bytes& f) { Section (f, Header (f).e_shstrndx).sh_offset = f.size (); },
+      "section-name table lies outside" },
     { "name table not a string table", [] (Bytes& f) { Section (f, Header (f).e_shstrndx).sh_type = SHT_PROGBITS; }, "section-name table" },
     { "resource section renamed", [] (Bytes& f) { Resources (f).sh_name = 0; }, nullptr },
     { "resource section name out of range", [] (Bytes& f) { Resources (f).sh_name = 0xFFFFFFF0; }, nullptr },
@@ -257,12 +321,13 @@ const FileCase FileCases[] = {
     { "resource section shortened", [] (Bytes& f) { Resources (f).sh_size = 10; }, "shorter than its header (10 bytes)" },
     { "resource section cut", [] (Bytes& f) { Resources (f).sh_size -= 1; }, "resource image is truncated" },
     { "resource section changed", [] (Bytes& f) { f[Resources (f).sh_offset + Resources (f).sh_size - 1] ^= 0x40; }, "checksum mismatch" },
-    { "file cut inside the resource section", [] (Bytes& f) { f.resize (Resources (f).sh_offset + 100); }, "section header table lies outside" },
+    { "file cut inside the resource section", [] (Bytes& f) { f.resize (Resources (f).sh_offset + 100); },
+      "section header table lies outside" },
 };
 
 TEST (DamagedResourcesTest, DamagedModuleFilesGiveNoHandleAndSayWhy)
 {
-    RSTest::ScratchFolder folder;
+    RSTest::ScratchFolder       folder;
     const std::filesystem::path copy = folder / "Damaged.apx";
     {
         RSTest::WriteBytes (copy, SampleModule ());
@@ -277,7 +342,7 @@ TEST (DamagedResourcesTest, DamagedModuleFilesGiveNoHandleAndSayWhy)
         RSTest::WriteBytes (copy, file);
 
         ::testing::internal::CaptureStderr ();
-        GSResModule handle = RSOpenModuleFile (copy.string ().c_str ());
+        GSResModule       handle = RSOpenModuleFile (copy.string ().c_str ());
         const std::string errors = ::testing::internal::GetCapturedStderr ();
         EXPECT_EQ (handle, InvalidResModule);
         RSRemoveModuleImageCache (handle);
@@ -292,7 +357,7 @@ TEST (DamagedResourcesTest, DamagedModuleFilesGiveNoHandleAndSayWhy)
 
 TEST (DamagedResourcesTest, ModuleFileCutAnywhereIsRefused)
 {
-    RSTest::ScratchFolder folder;
+    RSTest::ScratchFolder       folder;
     const std::filesystem::path copy = folder / "Cut.apx";
     const Bytes                 whole = SampleModule ();
     for (std::size_t length = 0; length < whole.size (); length += 1 + length / 7) {

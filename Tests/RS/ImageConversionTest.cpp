@@ -10,10 +10,7 @@ namespace {
 
 using RSTest::Pixels;
 
-RS::PixelImage ToPixelImage (const Pixels& pixels)
-{
-    return { pixels.width, pixels.height, pixels.rgba };
-}
+RS::PixelImage ToPixelImage (const Pixels& pixels) { return { pixels.width, pixels.height, pixels.rgba }; }
 
 std::array<int, 4> PixelAt (const RS::PixelImage& image, int x, int y)
 {
@@ -27,8 +24,8 @@ Pixels Quarters ()
     Pixels image { 4, 4, {} };
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
-            image.rgba.insert (image.rgba.end (), { static_cast<unsigned char> (x < 2 ? 200 : 10),
-                                                    static_cast<unsigned char> (y < 2 ? 100 : 20), 50, 255 });
+            image.rgba.insert (image.rgba.end (),
+                               { static_cast<unsigned char> (x < 2 ? 200 : 10), static_cast<unsigned char> (y < 2 ? 100 : 20), 50, 255 });
     return image;
 }
 
@@ -74,7 +71,7 @@ TEST (ImageConversionTest, TransparentPixelsDoNotDarkenColour)
 
 TEST (ImageConversionTest, BitmapIsBottomRowFirstInBlueGreenRedAlphaOrder)
 {
-    RS::PixelImage image { 2, 2, { 1, 2, 3, 4, 5, 6, 7, 8, /* bottom row */ 9, 10, 11, 12, 13, 14, 15, 16 } };
+    RS::PixelImage             image { 2, 2, { 1, 2, 3, 4, 5, 6, 7, 8, /* bottom row */ 9, 10, 11, 12, 13, 14, 15, 16 } };
     std::vector<unsigned char> bmp = RS::EncodeBmp (image);
     ASSERT_EQ (bmp.size (), 14u + 108u + 16u);
     const std::vector<unsigned char> pixels (bmp.begin () + 122, bmp.end ());

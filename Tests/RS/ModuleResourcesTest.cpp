@@ -16,7 +16,9 @@ using RSTest::Utf8;
 // A module loaded for the length of one test.
 class LoadedModule {
 public:
-    explicit LoadedModule (const char* path) : library (::dlopen (path, RTLD_NOW | RTLD_LOCAL)) {}
+    explicit LoadedModule (const char* path)
+        : library (::dlopen (path, RTLD_NOW | RTLD_LOCAL))
+    {}
     LoadedModule (const LoadedModule&) = delete;
     LoadedModule& operator= (const LoadedModule&) = delete;
     ~LoadedModule ()
@@ -44,7 +46,9 @@ private:
 // The resources of a module, open for the length of one test.
 class OpenResources {
 public:
-    explicit OpenResources (GSResModule handle) : handle (handle) {}
+    explicit OpenResources (GSResModule handle)
+        : handle (handle)
+    {}
     OpenResources (const OpenResources&) = delete;
     OpenResources& operator= (const OpenResources&) = delete;
     ~OpenResources () { RSRemoveModuleImageCache (handle); }
@@ -67,7 +71,9 @@ struct StringCase {
 const StringCase StringCases[] = {
     { 100, 1, "First" },
     { 100, 2, "Quote \" and backslash \\ and tab\tend" },
-    { 100, 3, "\xC5\x92uvre \xE2\x80\x93 \xE2\x80\x9C" "d\xC3\xA9j\xC3\xA0\xE2\x80\x9D \xE2\x9C\x93 \xF0\x9D\x84\x9E" },
+    { 100, 3,
+      "\xC5\x92uvre \xE2\x80\x93 \xE2\x80\x9C"
+      "d\xC3\xA9j\xC3\xA0\xE2\x80\x9D \xE2\x9C\x93 \xF0\x9D\x84\x9E" },
     { 100, 4, "" },
     { 101, 1, "Tabs between words" },
     { 100, 0, nullptr },

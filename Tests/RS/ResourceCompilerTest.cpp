@@ -21,7 +21,7 @@ class ResourceCompilerTest : public ::testing::Test {
 protected:
     CompilerRun Compile (const std::string& arguments) const
     {
-        const fs::path errors = folder / "stderr.txt";
+        const fs::path    errors = folder / "stderr.txt";
         const std::string command = "'" VIREL_RC "' " + arguments + " 2>'" + errors.string () + "'";
         const int         result = std::system (command.c_str ());
         return { WIFEXITED (result) ? WEXITSTATUS (result) : -1, fs::exists (errors) ? RSTest::ReadText (errors) : "" };
@@ -29,10 +29,7 @@ protected:
 
     std::string Quoted (const fs::path& path) const { return "'" + path.string () + "'"; }
 
-    std::string OutputArguments () const
-    {
-        return "-o " + Quoted (image) + " --stub " + Quoted (stub) + " --depfile " + Quoted (depfile);
-    }
+    std::string OutputArguments () const { return "-o " + Quoted (image) + " --stub " + Quoted (stub) + " --depfile " + Quoted (depfile); }
 
     RSTest::ScratchFolder folder;
     fs::path              source = folder / "Module.rc";
@@ -49,8 +46,8 @@ TEST_F (ResourceCompilerTest, WritesTheImageTheStubAndTheDependencies)
     ASSERT_EQ (run.status, 0) << run.errors;
     EXPECT_EQ (run.errors, "");
 
-    std::vector<unsigned char> bytes = RSTest::ReadBytes (image);
-    std::string                error;
+    std::vector<unsigned char>       bytes = RSTest::ReadBytes (image);
+    std::string                      error;
     std::optional<RS::ResourceImage> resources = RS::ParseResourceImage (bytes.data (), bytes.size (), &error);
     ASSERT_TRUE (resources) << error;
     EXPECT_EQ (resources->stringLists.at (5), std::vector<std::string> { "five" });
@@ -83,9 +80,9 @@ TEST_F (ResourceCompilerTest, FaultySourceFailsAndLeavesNoOutput)
 TEST_F (ResourceCompilerTest, WrongCommandLineGetsTheUsage)
 {
     RSTest::WriteText (source, "");
-    for (const std::string& arguments : { std::string (), Quoted (source), "-o " + Quoted (image),
-                                          Quoted (source) + " -o", Quoted (source) + " --wrong x -o " + Quoted (image),
-                                          Quoted (source) + " " + Quoted (source) + " -o " + Quoted (image) }) {
+    for (const std::string& arguments :
+         { std::string (), Quoted (source), "-o " + Quoted (image), Quoted (source) + " -o",
+           Quoted (source) + " --wrong x -o " + Quoted (image), Quoted (source) + " " + Quoted (source) + " -o " + Quoted (image) }) {
         CompilerRun run = Compile (arguments);
         EXPECT_EQ (run.status, 2) << arguments;
         EXPECT_EQ (run.errors.rfind ("usage: virel-rc SOURCE -o IMAGE", 0), 0u) << arguments << ": " << run.errors;

@@ -29,31 +29,29 @@ protected:
 
 TEST_F (ResourceSourceTest, WellFormedSourceCompilesToItsResources)
 {
-    RS::CompiledSource compiled = Compile (
-        "\xEF\xBB\xBF# leading byte order mark and comment\r\n"
-        "strings 7\r\n"
-        "    1 \"a # not a comment\"   # a comment\r\n"
-        "    2 \"line\\nbreak \\\"quoted\\\" \\\\ \\t\"\r\n"
-        "    3 \"caf\xC3\xA9\"\r\n"
-        "end\r\n"
-        "\n"
-        "dialog 0x10 \"D\" \"T\" 10 20\n"
-        "    item 1 Browser \"B\" -1 -2 3 4\n"
-        "end\n"
-        "moduleid 2147483647 0xFFFFFFFF 4294967295\n"
-        "icon 5\n"
-        "    png \"small\" 18 \"square18.png\"\n"
-        "    bmp \"reduced\" 16 \"square64.png\"\n"
-        "end\n"
-        "icongroup 5\n"
-        "    png 64 \"square64.png\"\n"
-        "    bmp 8 \"square18.png\"\n"
-        "end");
+    RS::CompiledSource compiled = Compile ("\xEF\xBB\xBF# leading byte order mark and comment\r\n"
+                                           "strings 7\r\n"
+                                           "    1 \"a # not a comment\"   # a comment\r\n"
+                                           "    2 \"line\\nbreak \\\"quoted\\\" \\\\ \\t\"\r\n"
+                                           "    3 \"caf\xC3\xA9\"\r\n"
+                                           "end\r\n"
+                                           "\n"
+                                           "dialog 0x10 \"D\" \"T\" 10 20\n"
+                                           "    item 1 Browser \"B\" -1 -2 3 4\n"
+                                           "end\n"
+                                           "moduleid 2147483647 0xFFFFFFFF 4294967295\n"
+                                           "icon 5\n"
+                                           "    png \"small\" 18 \"square18.png\"\n"
+                                           "    bmp \"reduced\" 16 \"square64.png\"\n"
+                                           "end\n"
+                                           "icongroup 5\n"
+                                           "    png 64 \"square64.png\"\n"
+                                           "    bmp 8 \"square18.png\"\n"
+                                           "end");
 
     const RS::ResourceImage& r = compiled.resources;
     ASSERT_EQ (r.stringLists.count (7), 1u);
-    EXPECT_EQ (r.stringLists.at (7),
-               (std::vector<std::string> { "a # not a comment", "line\nbreak \"quoted\" \\ \t", "caf\xC3\xA9" }));
+    EXPECT_EQ (r.stringLists.at (7), (std::vector<std::string> { "a # not a comment", "line\nbreak \"quoted\" \\ \t", "caf\xC3\xA9" }));
     ASSERT_EQ (r.dialogs.count (16), 1u);
     EXPECT_EQ (r.dialogs.at (16).title, "T");
     EXPECT_EQ (r.dialogs.at (16).height, 20);
@@ -76,13 +74,13 @@ TEST_F (ResourceSourceTest, WellFormedSourceCompilesToItsResources)
 
 TEST_F (ResourceSourceTest, WrittenImageReadsBackAsCompiled)
 {
-    RS::CompiledSource compiled = Compile ("strings 1\n 1 \"x\"\n 2 \"\"\nend\n"
-                                           "dialog 2 \"N\" \"T\" 5 6\n item 1 Button \"OK\" 1 2 3 4\n item 2 Browser \"B\" 0 0 5 6\nend\n"
-                                           "moduleid 3 1 2\n"
-                                           "icon 4\n png \"p\" 18 \"square18.png\"\nend\n"
-                                           "icongroup 4\n bmp 32 \"square64.png\"\nend\n");
-    std::vector<unsigned char>   image = RS::WriteResourceImage (compiled.resources);
-    std::string                  error;
+    RS::CompiledSource               compiled = Compile ("strings 1\n 1 \"x\"\n 2 \"\"\nend\n"
+                                                                       "dialog 2 \"N\" \"T\" 5 6\n item 1 Button \"OK\" 1 2 3 4\n item 2 Browser \"B\" 0 0 5 6\nend\n"
+                                                                       "moduleid 3 1 2\n"
+                                                                       "icon 4\n png \"p\" 18 \"square18.png\"\nend\n"
+                                                                       "icongroup 4\n bmp 32 \"square64.png\"\nend\n");
+    std::vector<unsigned char>       image = RS::WriteResourceImage (compiled.resources);
+    std::string                      error;
     std::optional<RS::ResourceImage> back = RS::ParseResourceImage (image.data (), image.size (), &error);
     ASSERT_TRUE (back) << error;
     EXPECT_EQ (back->stringLists, compiled.resources.stringLists);
@@ -196,7 +194,7 @@ TEST_F (ResourceSourceTest, UnreadableSourceFileIsReported)
 
 TEST_F (ResourceSourceTest, EmptySourceGivesAnEmptyImage)
 {
-    RS::CompiledSource compiled = Compile ("# nothing here\n\n   \t\n");
+    RS::CompiledSource         compiled = Compile ("# nothing here\n\n   \t\n");
     std::vector<unsigned char> image = RS::WriteResourceImage (compiled.resources);
     EXPECT_EQ (image.size (), RS::ImageHeaderSize);
     std::string error;

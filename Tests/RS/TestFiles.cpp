@@ -75,10 +75,7 @@ std::vector<unsigned char> EncodePng (const Pixels& pixels)
     return png;
 }
 
-void WritePng (const std::filesystem::path& path, const Pixels& pixels)
-{
-    WriteBytes (path, EncodePng (pixels));
-}
+void WritePng (const std::filesystem::path& path, const Pixels& pixels) { WriteBytes (path, EncodePng (pixels)); }
 
 Pixels DecodePngOrFail (const std::vector<unsigned char>& png)
 {
@@ -128,8 +125,7 @@ Pixels DecodeBmpOrFail (const std::vector<unsigned char>& bmp)
     EXPECT_EQ (Le32 (bmp, 58), 0x0000FF00u) << "green mask";
     EXPECT_EQ (Le32 (bmp, 62), 0x000000FFu) << "blue mask";
     EXPECT_EQ (Le32 (bmp, 66), 0xFF000000u) << "alpha mask";
-    if (width <= 0 || height == 0 || bits != 32 ||
-        dataOffset + static_cast<std::uint64_t> (width) * std::abs (height) * 4 > bmp.size ()) {
+    if (width <= 0 || height == 0 || bits != 32 || dataOffset + static_cast<std::uint64_t> (width) * std::abs (height) * 4 > bmp.size ()) {
         ADD_FAILURE () << "BMP pixel data missing";
         return pixels;
     }

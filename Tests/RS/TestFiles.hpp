@@ -18,7 +18,7 @@ public:
     ~ScratchFolder ();
 
     const std::filesystem::path& Path () const { return path; }
-    std::filesystem::path operator/ (const std::string& name) const { return path / name; }
+    std::filesystem::path        operator/ (const std::string& name) const { return path / name; }
 
 private:
     std::filesystem::path path;
@@ -38,7 +38,7 @@ struct Pixels {
 };
 
 // A size × size image of one colour.
-Pixels Solid (int size, unsigned char r, unsigned char g, unsigned char b, unsigned char a = 255);
+Pixels                     Solid (int size, unsigned char r, unsigned char g, unsigned char b, unsigned char a = 255);
 std::vector<unsigned char> EncodePng (const Pixels& pixels);
 void                       WritePng (const std::filesystem::path& path, const Pixels& pixels);
 Pixels                     DecodePngOrFail (const std::vector<unsigned char>& png);

@@ -21,7 +21,7 @@ TEST_P (SandboxTimeoutTest, SlowUiThreadGives503AndTheHostGoesOn)
     options.port = 0;
     options.answerTimeout = std::chrono::milliseconds (200);
     SimHost::Sandbox sandbox (options);
-    httplib::Client client ("127.0.0.1", sandbox.Start ());
+    httplib::Client  client ("127.0.0.1", sandbox.Start ());
 
     std::atomic<bool> release { false };
     sandbox.Post ([&release] (SimHost::Host&) {

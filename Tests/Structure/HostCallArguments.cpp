@@ -5,10 +5,10 @@
 
 void HostCalls ()
 {
-    API_Element element {};
+    API_Element   element {};
     API_Attribute attribute {};
-    Int32 polygonId = 0;
-    Int32 faceKind = 0;
+    Int32         polygonId = 0;
+    Int32         faceKind = 0;
 #if !defined(VIREL_CALL)
     HostGetPolygonFaceKind (&element, polygonId, &faceKind);
     HostGetAttribute (&attribute);
@@ -18,12 +18,12 @@ void HostCalls ()
 #elif VIREL_CALL == 1
     HostGetPolygonFaceKind (&element, double (polygonId), &faceKind);   // a real for an id
 #elif VIREL_CALL == 2
-    HostGetAttribute (&element);                                        // another record
+    HostGetAttribute (&element);   // another record
 #elif VIREL_CALL == 3
-    HostKeepModuleLoaded (1);                                           // an integer for a flag
+    HostKeepModuleLoaded (1);   // an integer for a flag
 #elif VIREL_CALL == 4
-    HostGetElement (&element);                                          // an argument short
+    HostGetElement (&element);   // an argument short
 #elif VIREL_CALL == 5
-    HostGetPolygonFaceKind (&element, polygonId, &faceKind, 0);         // one too many
+    HostGetPolygonFaceKind (&element, polygonId, &faceKind, 0);   // one too many
 #endif
 }

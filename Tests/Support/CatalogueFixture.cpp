@@ -43,7 +43,10 @@ PageOutcome CatalogueTest::Outcome (const std::vector<std::string>& lines)
     return outcome;
 }
 
-PageOutcome CatalogueTest::Call (const std::string& function, const std::string& argument) { return Outcome (Run (CallStep (function, argument))); }
+PageOutcome CatalogueTest::Call (const std::string& function, const std::string& argument)
+{
+    return Outcome (Run (CallStep (function, argument)));
+}
 
 PageOutcome CatalogueTest::CallWithout (const std::string& function) { return Outcome (Run (CallStep (function))); }
 
@@ -78,14 +81,12 @@ std::vector<std::string> CatalogueTest::MaterialValues (const char* key)
     return values;
 }
 
-std::string MaterialText (const std::string& id, const std::string& name, int red, int green, int blue,
-                          const std::string& ambient, const std::string& diffuse, const std::string& shine,
-                          const std::string& specular)
+std::string MaterialText (const std::string& id, const std::string& name, int red, int green, int blue, const std::string& ambient,
+                          const std::string& diffuse, const std::string& shine, const std::string& specular)
 {
-    return "{\"color\":{\"blue\":" + std::to_string (blue) + ",\"green\":" + std::to_string (green) +
-           ",\"red\":" + std::to_string (red) + "},\"id\":\"" + id + "\",\"name\":" + nlohmann::json (name).dump () +
-           ",\"product\":{\"ambient\":" + ambient + ",\"diffuse\":" + diffuse + ",\"shine\":" + shine +
-           ",\"specular\":" + specular + "}}";
+    return "{\"color\":{\"blue\":" + std::to_string (blue) + ",\"green\":" + std::to_string (green) + ",\"red\":" + std::to_string (red) +
+           "},\"id\":\"" + id + "\",\"name\":" + nlohmann::json (name).dump () + ",\"product\":{\"ambient\":" + ambient +
+           ",\"diffuse\":" + diffuse + ",\"shine\":" + shine + ",\"specular\":" + specular + "}}";
 }
 
 namespace {
@@ -100,13 +101,13 @@ std::string Joined (const std::vector<std::string>& items)
 
 std::string FolderText (const std::string& path, const std::vector<std::string>& folders, const std::vector<std::string>& surfaces)
 {
-    return "{\"folders\":[" + Joined (folders) + "],\"path\":" + nlohmann::json (path).dump () + ",\"surfaces\":[" +
-           Joined (surfaces) + "]}";
+    return "{\"folders\":[" + Joined (folders) + "],\"path\":" + nlohmann::json (path).dump () + ",\"surfaces\":[" + Joined (surfaces) +
+           "]}";
 }
 
 nlohmann::json Entry (const std::string& name, const nlohmann::json& red, const nlohmann::json& green, const nlohmann::json& blue,
-                      const std::string& path, const nlohmann::json& ambient, const nlohmann::json& diffuse,
-                      const nlohmann::json& shine, const nlohmann::json& specular)
+                      const std::string& path, const nlohmann::json& ambient, const nlohmann::json& diffuse, const nlohmann::json& shine,
+                      const nlohmann::json& specular)
 {
     return { { "name", name },
              { "color", { { "red", red }, { "green", green }, { "blue", blue } } },

@@ -49,14 +49,13 @@ protected:
     std::vector<std::string> lastLines;
 
 private:
-    PageOutcome Outcome (const std::vector<std::string>& lines);
+    PageOutcome    Outcome (const std::vector<std::string>& lines);
     nlohmann::json Query (const std::string& name);
 };
 
 // The exact text of a catalogue material object.
-std::string MaterialText (const std::string& id, const std::string& name, int red, int green, int blue,
-                          const std::string& ambient, const std::string& diffuse, const std::string& shine,
-                          const std::string& specular);
+std::string MaterialText (const std::string& id, const std::string& name, int red, int green, int blue, const std::string& ambient,
+                          const std::string& diffuse, const std::string& shine, const std::string& specular);
 // The exact text of a folder object.
 std::string FolderText (const std::string& path, const std::vector<std::string>& folders, const std::vector<std::string>& surfaces);
 

@@ -6,7 +6,11 @@ namespace VirelTests {
 
 std::string AddOnPath (int api) { return std::string (VIREL_BUILD_DIR) + "/api" + std::to_string (api) + "/VirelPalette.apx"; }
 
-HostSession::HostSession (std::string addOnFile) : addOnFile (std::move (addOnFile)) { Restart (); }
+HostSession::HostSession (std::string addOnFile)
+    : addOnFile (std::move (addOnFile))
+{
+    Restart ();
+}
 
 // The host is a checker: its verdict, unload included, is part of every test.
 void HostSession::FailOnUnexpectedViolations ()
@@ -67,13 +71,13 @@ std::map<std::string, int> HostSession::CallCounts ()
 int HostSession::CallCount (const std::string& operation)
 {
     const std::map<std::string, int> counts = CallCounts ();
-    const auto found = counts.find (operation);
+    const auto                       found = counts.find (operation);
     return found == counts.end () ? 0 : found->second;
 }
 
 namespace {
 std::string Quoted (const std::string& text) { return nlohmann::json (text).dump (); }
-}
+}   // namespace
 
 std::string PageLine (const std::string& script) { return "{\"page\":" + Quoted (script) + "}"; }
 std::string ReturnedLine (const std::string& code) { return "{\"returned\":" + Quoted (code) + "}"; }

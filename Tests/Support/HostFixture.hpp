@@ -53,23 +53,27 @@ protected:
     std::unique_ptr<SimHost::Host> host;
 
 private:
-    std::string addOnFile;
+    std::string              addOnFile;
     std::vector<std::string> expectedViolations;
 };
 
 class HostTest : public ::testing::TestWithParam<int>, public HostSession {
 protected:
-    HostTest () : HostSession (AddOnPath (GetParam ())) {}
+    HostTest ()
+        : HostSession (AddOnPath (GetParam ()))
+    {}
     using HostSession::Run;   // not the test's own Run
 
-    int Api () const { return GetParam (); }
+    int  Api () const { return GetParam (); }
     void TearDown () override { FailOnUnexpectedViolations (); }
 };
 
 // The host on its own: steps, queries and refusals that do not depend on the add-on's build.
 class HostOnlyTest : public ::testing::Test, public HostSession {
 protected:
-    HostOnlyTest () : HostSession (AddOnPath (28)) {}
+    HostOnlyTest ()
+        : HostSession (AddOnPath (28))
+    {}
     using HostSession::Run;
     void TearDown () override { FailOnUnexpectedViolations (); }
 };
@@ -77,9 +81,9 @@ protected:
 // Common transcript lines.
 std::string PageLine (const std::string& script);   // {"page":"..."}
 std::string ReturnedLine (const std::string& code = "0x00000000");
-std::string ResultLine (const std::string& text);        // {"result":"..."}
-std::string ExceptionLine (const std::string& message);  // {"exception":"..."}
-std::string ReportLine (const std::string& text);        // {"report":"..."}
+std::string ResultLine (const std::string& text);         // {"result":"..."}
+std::string ExceptionLine (const std::string& message);   // {"exception":"..."}
+std::string ReportLine (const std::string& text);         // {"report":"..."}
 
 // The step of a page call archicad.<function>, with a string argument or none.
 std::string CallStep (const std::string& function, const std::optional<std::string>& argument = {});

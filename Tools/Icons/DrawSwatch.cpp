@@ -104,18 +104,16 @@ Colour FileIconAt (double x, double y)
     constexpr Colour Tile = Rgb (0xF4EFE6);
     constexpr Colour TileEdge = Rgb (0xC9BFAE);
     constexpr double margin = 0.04, radius = 0.18, edge = 0.012;
-    Colour background = Clear;
+    Colour           background = Clear;
     if (InsideRoundedRect (x, y, margin, margin, 1 - margin, 1 - margin, radius))
-        background = InsideRoundedRect (x, y, margin + edge, margin + edge, 1 - margin - edge, 1 - margin - edge, radius - edge)
-                         ? Tile
-                         : TileEdge;
+        background =
+            InsideRoundedRect (x, y, margin + edge, margin + edge, 1 - margin - edge, 1 - margin - edge, radius - edge) ? Tile : TileEdge;
     // The symbol fills the middle 80 % of the tile.
     const double symbolX = (x - 0.1) / 0.8 * 18.0, symbolY = (y - 0.1) / 0.8 * 18.0;
     return Over (SymbolAt (symbolX, symbolY, 0.6), background);
 }
 
-template <typename Paint>
-std::vector<unsigned char> Render (int size, int samples, Paint paint)
+template <typename Paint> std::vector<unsigned char> Render (int size, int samples, Paint paint)
 {
     std::vector<unsigned char> rgba (static_cast<std::size_t> (size) * size * 4);
     for (int py = 0; py < size; ++py) {
@@ -162,10 +160,11 @@ int main (int argc, char** argv)
         return 2;
     }
     const std::string folder = std::string (argv[1]) + "/";
-    bool ok = true;
+    bool              ok = true;
     for (int size : { 18, 36 })
         ok = WritePng (folder + "Swatch" + std::to_string (size) + ".png", size,
-                       Render (size, 16, [] (double x, double y) { return SymbolAt (x * 18, y * 18, 1.0); })) && ok;
+                       Render (size, 16, [] (double x, double y) { return SymbolAt (x * 18, y * 18, 1.0); })) &&
+             ok;
     for (int size : { 512, 256 })
         ok = WritePng (folder + "FileIcon" + std::to_string (size) + ".png", size, Render (size, 4, FileIconAt)) && ok;
     return ok ? 0 : 1;

@@ -20,9 +20,9 @@ public:
     void AddScriptObject (GS::Ref<JS::Object> object);
 
     // What the browser was asked (for the host, which plays the page).
-    const std::vector<std::string>&          GetOpenedUrls () const { return urls; }
-    const std::vector<std::string>&          GetScriptLines () const { return lines; }
-    const GS::Array<GS::Ref<JS::Object>>&    GetScriptObjects () const { return scriptObjects; }
+    const std::vector<std::string>&       GetOpenedUrls () const { return urls; }
+    const std::vector<std::string>&       GetScriptLines () const { return lines; }
+    const GS::Array<GS::Ref<JS::Object>>& GetScriptObjects () const { return scriptObjects; }
 
 private:
     std::vector<std::string>       urls;

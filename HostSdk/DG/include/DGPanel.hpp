@@ -28,7 +28,9 @@ private:
 
 class GSROOT_API PanelCloseRequestEvent {
 public:
-    explicit PanelCloseRequestEvent (Panel* source) : source (source) {}
+    explicit PanelCloseRequestEvent (Panel* source)
+        : source (source)
+    {}
     Panel* GetSource () const { return source; }
 
 private:
@@ -37,7 +39,9 @@ private:
 
 class GSROOT_API PanelEvent {
 public:
-    explicit PanelEvent (Panel* source) : source (source) {}
+    explicit PanelEvent (Panel* source)
+        : source (source)
+    {}
     Panel* GetSource () const { return source; }
 
 private:
@@ -49,25 +53,25 @@ private:
 class GSROOT_API PanelObserver : public GS::EventObserver {
 public:
     PanelObserver ();
-    ~PanelObserver () override;                                                          // 0
-    virtual void PanelOpened (const PanelEvent&);                                         // 1
-    virtual void PanelClosed (const PanelEvent&);                                         // 2
-    virtual void PanelCloseRequested (const PanelCloseRequestEvent&, bool* accepted);    // 3
-    virtual void PanelContextHelpRequested (const PanelEvent&);                           // 4
-    virtual void PanelActivated (const PanelEvent&);                                      // 5
-    virtual void PanelDeactivated (const PanelEvent&);                                    // 6
-    virtual void PanelHotkeyPressed (const PanelEvent&);                                  // 7
-    virtual void PanelIdle (const PanelEvent&);                                           // 8
-    virtual void PanelBackgroundPaint (const PanelEvent&);                                // 9
-    virtual void PanelChangeRegistrationRequested (const PanelEvent&);                    // 10
-    virtual void PanelDragEntered (const PanelEvent&);                                    // 11
-    virtual void PanelDropped (const PanelEvent&);                                        // 12
-    virtual void PanelMoved (const PanelEvent&);                                          // 13
-    virtual void PanelResizeEntered (const PanelEvent&);                                  // 14
-    virtual void PanelResizing (const PanelEvent&);                                       // 15
-    virtual void PanelResized (const PanelResizeEvent&);                                  // 16
-    virtual void PanelResizeExited (const PanelEvent&);                                   // 17
-    virtual void PanelScaleChanged (const PanelEvent&);                                   // 18
+    ~PanelObserver () override;                                                         // 0
+    virtual void PanelOpened (const PanelEvent&);                                       // 1
+    virtual void PanelClosed (const PanelEvent&);                                       // 2
+    virtual void PanelCloseRequested (const PanelCloseRequestEvent&, bool* accepted);   // 3
+    virtual void PanelContextHelpRequested (const PanelEvent&);                         // 4
+    virtual void PanelActivated (const PanelEvent&);                                    // 5
+    virtual void PanelDeactivated (const PanelEvent&);                                  // 6
+    virtual void PanelHotkeyPressed (const PanelEvent&);                                // 7
+    virtual void PanelIdle (const PanelEvent&);                                         // 8
+    virtual void PanelBackgroundPaint (const PanelEvent&);                              // 9
+    virtual void PanelChangeRegistrationRequested (const PanelEvent&);                  // 10
+    virtual void PanelDragEntered (const PanelEvent&);                                  // 11
+    virtual void PanelDropped (const PanelEvent&);                                      // 12
+    virtual void PanelMoved (const PanelEvent&);                                        // 13
+    virtual void PanelResizeEntered (const PanelEvent&);                                // 14
+    virtual void PanelResizing (const PanelEvent&);                                     // 15
+    virtual void PanelResized (const PanelResizeEvent&);                                // 16
+    virtual void PanelResizeExited (const PanelEvent&);                                 // 17
+    virtual void PanelScaleChanged (const PanelEvent&);                                 // 18
 };
 
 class GSROOT_API PanelNotifyHandler {
@@ -107,7 +111,11 @@ public:
 protected:
     Panel (GSResModule resModule, Int16 resId, const GS::Guid& guid);
 
-    void SetSize (Int16 newWidth, Int16 newHeight) { width = newWidth; height = newHeight; }
+    void SetSize (Int16 newWidth, Int16 newHeight)
+    {
+        width = newWidth;
+        height = newHeight;
+    }
     void NotifyResized (Int16 horizontalChange, Int16 verticalChange);
     bool NotifyCloseRequested ();
 
@@ -181,10 +189,10 @@ public:
     Item& operator= (const Item&) = delete;
     virtual ~Item ();
 
-    void  Resize (Int16 horizontalChange, Int16 verticalChange);
-    Int16 GetWidth () const { return width; }
-    Int16 GetHeight () const { return height; }
-    Int16 GetNumber () const { return number; }
+    void   Resize (Int16 horizontalChange, Int16 verticalChange);
+    Int16  GetWidth () const { return width; }
+    Int16  GetHeight () const { return height; }
+    Int16  GetNumber () const { return number; }
     Panel& GetPanel () const { return panel; }
 
 private:

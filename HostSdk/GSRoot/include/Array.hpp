@@ -11,14 +11,21 @@
 
 namespace GS {
 
-template <class T>
-class Array {
+template <class T> class Array {
 public:
     Array () = default;
-    Array (std::initializer_list<T> items) { for (const T& item : items) Push (item); }
+    Array (std::initializer_list<T> items)
+    {
+        for (const T& item : items)
+            Push (item);
+    }
     Array (const Array& other) { *this = other; }
     Array (Array&& other) noexcept { Swap (other); }
-    ~Array () { Clear (); MemoryManager::Free (items); }
+    ~Array ()
+    {
+        Clear ();
+        MemoryManager::Free (items);
+    }
 
     Array& operator= (const Array& other)
     {
@@ -40,8 +47,18 @@ public:
         return *this;
     }
 
-    void Push (const T& item) { Reserve (size + 1); new (&items[size]) T (item); ++size; }
-    void Push (T&& item) { Reserve (size + 1); new (&items[size]) T (std::move (item)); ++size; }
+    void Push (const T& item)
+    {
+        Reserve (size + 1);
+        new (&items[size]) T (item);
+        ++size;
+    }
+    void Push (T&& item)
+    {
+        Reserve (size + 1);
+        new (&items[size]) T (std::move (item));
+        ++size;
+    }
 
     void Clear ()
     {

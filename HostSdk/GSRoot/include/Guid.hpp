@@ -16,12 +16,12 @@ public:
     explicit Guid (const UniString& text);
 
     UniString ToUniString () const;
-    bool IsNull () const;
-    void Clear () { *this = Guid (); }
+    bool      IsNull () const;
+    void      Clear () { *this = Guid (); }
 
     bool operator== (const Guid& other) const { return std::memcmp (this, &other, sizeof (Guid)) == 0; }
     bool operator!= (const Guid& other) const { return !(*this == other); }
-    bool operator< (const Guid& other) const { return std::memcmp (this, &other, sizeof (Guid)) < 0; }
+    bool operator<(const Guid& other) const { return std::memcmp (this, &other, sizeof (Guid)) < 0; }
 
     UInt32 data1 = 0;
     UInt16 data2 = 0;

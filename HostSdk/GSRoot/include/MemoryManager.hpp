@@ -16,10 +16,10 @@ public:
 };
 
 // Gives a class the host's heap for its objects.
-#define GS_HOST_HEAP_OBJECT                                                              \
+#define GS_HOST_HEAP_OBJECT                                                                       \
     static void* operator new (std::size_t bytes) { return GS::MemoryManager::Allocate (bytes); } \
-    static void  operator delete (void* block) { GS::MemoryManager::Free (block); }        \
-    static void* operator new (std::size_t, void* place) noexcept { return place; }       \
+    static void  operator delete (void* block) { GS::MemoryManager::Free (block); }               \
+    static void* operator new (std::size_t, void* place) noexcept { return place; }               \
     static void  operator delete (void*, void*) noexcept {}
 
 }   // namespace GS

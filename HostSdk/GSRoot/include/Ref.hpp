@@ -14,27 +14,39 @@ struct Counter {
     UInt32 count;
 };
 
-template <class T, class C = Counter>
-class Ref {
+template <class T, class C = Counter> class Ref {
 public:
     Ref () = default;
     Ref (std::nullptr_t) {}
     // Takes ownership of a new object; the count starts at one.
-    explicit Ref (T* object) : pointer (object)
+    explicit Ref (T* object)
+        : pointer (object)
     {
         if (object != nullptr) {
             counter = static_cast<C*> (MemoryManager::Allocate (sizeof (C)));
             counter->count = 1;
         }
     }
-    Ref (const Ref& other) : pointer (other.pointer), counter (other.counter) { Acquire (); }
-    Ref (Ref&& other) noexcept : pointer (other.pointer), counter (other.counter)
+    Ref (const Ref& other)
+        : pointer (other.pointer),
+          counter (other.counter)
+    {
+        Acquire ();
+    }
+    Ref (Ref&& other) noexcept
+        : pointer (other.pointer),
+          counter (other.counter)
     {
         other.pointer = nullptr;
         other.counter = nullptr;
     }
     template <class U, class = std::enable_if_t<std::is_convertible_v<U*, T*>>>
-    Ref (const Ref<U, C>& other) : pointer (other.pointer), counter (other.counter) { Acquire (); }
+    Ref (const Ref<U, C>& other)
+        : pointer (other.pointer),
+          counter (other.counter)
+    {
+        Acquire ();
+    }
 
     ~Ref () { Release (); }
 
@@ -45,7 +57,7 @@ public:
         return *this;
     }
 
-    T* operator-> () const { return &Get (); }
+    T* operator->() const { return &Get (); }
     T& operator* () const { return Get (); }
     T& Get () const
     {
@@ -54,18 +66,20 @@ public:
         return *pointer;
     }
 
-    T*   GetPtr () const { return pointer; }
-    bool IsNull () const { return pointer == nullptr; }
-    bool HasCounter () const { return counter != nullptr; }
+    T*       GetPtr () const { return pointer; }
+    bool     IsNull () const { return pointer == nullptr; }
+    bool     HasCounter () const { return counter != nullptr; }
     explicit operator bool () const { return pointer != nullptr; }
-    UInt32 GetCount () const { return counter == nullptr ? 0 : counter->count; }
+    UInt32   GetCount () const { return counter == nullptr ? 0 : counter->count; }
 
     // Drops this reference; frees the object and its counter with the last one.
     void Clear () { Release (); }
 
     // Shares the counter of 'other' with a converted pointer (the casts below).
     template <class U>
-    Ref (const Ref<U, C>& other, T* converted) : pointer (converted), counter (other.counter)
+    Ref (const Ref<U, C>& other, T* converted)
+        : pointer (converted),
+          counter (other.counter)
     {
         if (pointer == nullptr)
             counter = nullptr;
@@ -103,8 +117,7 @@ private:
 
 // Casts a reference; an object of another class raises "Bad cast.", an empty reference
 // casts to an empty reference.
-template <class To, class From, class C>
-Ref<To, C> DynamicCast (const Ref<From, C>& from)
+template <class To, class From, class C> Ref<To, C> DynamicCast (const Ref<From, C>& from)
 {
     if (from.IsNull ())
         return Ref<To, C> ();

@@ -16,8 +16,8 @@ public:
         CStr& operator= (const CStr&) = delete;
         ~CStr ();
         const char* Get () const { return text; }
-        operator const char* () const { return text; }
-        USize GetLength () const { return length; }
+                    operator const char* () const { return text; }
+        USize       GetLength () const { return length; }
 
     private:
         char* text;
@@ -40,8 +40,8 @@ public:
     // The whole string (or 'range' bytes from 'from') as 8-bit text.
     CStr ToCStr (UInt32 from = 0, UInt32 range = MaxRange, GSCharCode charCode = CC_Default) const;
 
-    UInt32 GetLength () const { return length; }
-    bool   IsEmpty () const { return length == 0; }
+    UInt32      GetLength () const { return length; }
+    bool        IsEmpty () const { return length == 0; }
     const char* Bytes () const;   // the UTF-8 bytes, not terminated when empty
 
     bool operator== (const UniString& other) const;

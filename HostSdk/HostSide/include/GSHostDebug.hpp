@@ -13,4 +13,4 @@ GSROOT_API std::string VFormat (const char* format, std::va_list arguments);
 using DebugListener = void (*) (const char* text);
 // [host] Installs the one listener of the debug output; null: nobody listens.
 GSROOT_API void SetDebugListener (DebugListener listener);
-}
+}   // namespace GS

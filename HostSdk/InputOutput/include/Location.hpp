@@ -8,9 +8,8 @@
 namespace IO {
 
 // A fixed-size 8-bit text buffer, as the host's path conversions fill it.
-template <USize Size>
-struct CString {
-    char text[Size] = {};
+template <USize Size> struct CString {
+    char        text[Size] = {};
     const char* Get () const { return text; }
 };
 

@@ -46,7 +46,7 @@ public:
     Function (const GS::UniString& name, FunctionBody body);
     ~Function () override;
 
-    const GS::UniString& GetName () const { return name; }
+    const GS::UniString&       GetName () const { return name; }
     GS::Ref<Base, GS::Counter> Call (GS::Ref<Base, GS::Counter> argument) const;
 
 private:
@@ -69,8 +69,8 @@ public:
     const Function*      FindItem (const GS::UniString& itemName) const;
 
 private:
-    GS::UniString                  name;
-    GS::Array<GS::Ref<Function>>   items;
+    GS::UniString                name;
+    GS::Array<GS::Ref<Function>> items;
 };
 
 }   // namespace JS

@@ -18,8 +18,8 @@ bool DecodePng (const std::vector<unsigned char>& data, PixelImage* image, std::
         return false;
     }
     if (png.width == 0 || png.height == 0 || png.width > MaxImageSide || png.height > MaxImageSide) {
-        *error = "PNG image of " + std::to_string (png.width) + " x " + std::to_string (png.height) +
-                 " pixels is larger than " + std::to_string (MaxImageSide) + " pixels a side";
+        *error = "PNG image of " + std::to_string (png.width) + " x " + std::to_string (png.height) + " pixels is larger than " +
+                 std::to_string (MaxImageSide) + " pixels a side";
         png_image_free (&png);
         return false;
     }
@@ -85,7 +85,7 @@ std::vector<unsigned char> EncodeBmp (const PixelImage& image)
     const UInt32     dataOffset = fileHeaderSize + infoHeaderSize;
 
     std::vector<unsigned char> bmp (dataOffset + pixelBytes, 0);
-    auto put16 = [&] (std::size_t at, UInt32 value) {
+    auto                       put16 = [&] (std::size_t at, UInt32 value) {
         bmp[at] = static_cast<unsigned char> (value);
         bmp[at + 1] = static_cast<unsigned char> (value >> 8);
     };
@@ -102,13 +102,13 @@ std::vector<unsigned char> EncodeBmp (const PixelImage& image)
     put16 (28, 32);                                   // bits per pixel
     put32 (30, 3);                                    // BI_BITFIELDS
     put32 (34, pixelBytes);
-    put32 (38, 2835);                                 // 72 dpi
+    put32 (38, 2835);   // 72 dpi
     put32 (42, 2835);
-    put32 (54, 0x00FF0000);                           // red mask
-    put32 (58, 0x0000FF00);                           // green mask
-    put32 (62, 0x000000FF);                           // blue mask
-    put32 (66, 0xFF000000);                           // alpha mask
-    put32 (70, 0x73524742);                           // colour space 'sRGB'
+    put32 (54, 0x00FF0000);   // red mask
+    put32 (58, 0x0000FF00);   // green mask
+    put32 (62, 0x000000FF);   // blue mask
+    put32 (66, 0xFF000000);   // alpha mask
+    put32 (70, 0x73524742);   // colour space 'sRGB'
 
     std::size_t at = dataOffset;
     for (int y = image.height - 1; y >= 0; --y) {

@@ -24,7 +24,8 @@ enum class Block { None, Strings, Dialog, Icon, IconGroup };
 
 class Compiler {
 public:
-    explicit Compiler (const std::filesystem::path& sourcePath) : sourcePath (sourcePath)
+    explicit Compiler (const std::filesystem::path& sourcePath)
+        : sourcePath (sourcePath)
     {
         result.inputs.push_back (std::filesystem::absolute (sourcePath).lexically_normal ());
     }
@@ -35,7 +36,7 @@ public:
             text.remove_prefix (3);
         std::size_t start = 0;
         while (start <= text.size ()) {
-            std::size_t end = text.find ('\n', start);
+            std::size_t      end = text.find ('\n', start);
             std::string_view line = text.substr (start, end == std::string_view::npos ? std::string_view::npos : end - start);
             if (!line.empty () && line.back () == '\r')
                 line.remove_suffix (1);
@@ -72,8 +73,8 @@ private:
     void Arguments (const std::vector<Token>& tokens, std::size_t count, const char* usage) const
     {
         if (tokens.size () != count + 1)
-            Fail ("'" + tokens[0].text + "' takes " + std::to_string (count) + (count == 1 ? " argument" : " arguments") +
-                  ", " + std::to_string (tokens.size () - 1) + " given (expected: " + usage + ")");
+            Fail ("'" + tokens[0].text + "' takes " + std::to_string (count) + (count == 1 ? " argument" : " arguments") + ", " +
+                  std::to_string (tokens.size () - 1) + " given (expected: " + usage + ")");
     }
 
     std::int64_t Number (const Token& token, const char* what, std::int64_t least, std::int64_t most) const
@@ -95,13 +96,12 @@ private:
         auto [end, error] = std::from_chars (digits.data (), digits.data () + digits.size (), magnitude, base);
         if (digits.empty () || error == std::errc::invalid_argument || end != digits.data () + digits.size ())
             Fail (std::string (what) + " '" + token.text + "' is not a number");
-        const bool tooLarge = error == std::errc::result_out_of_range ||
-                              magnitude > static_cast<std::uint64_t> (std::numeric_limits<std::int64_t>::max ());
-        const std::int64_t value =
-            tooLarge ? 0 : negative ? -static_cast<std::int64_t> (magnitude) : static_cast<std::int64_t> (magnitude);
+        const bool tooLarge =
+            error == std::errc::result_out_of_range || magnitude > static_cast<std::uint64_t> (std::numeric_limits<std::int64_t>::max ());
+        const std::int64_t value = tooLarge ? 0 : negative ? -static_cast<std::int64_t> (magnitude) : static_cast<std::int64_t> (magnitude);
         if (tooLarge || value < least || value > most)
-            Fail (std::string (what) + " " + token.text + " is out of range (" + std::to_string (least) + " to " +
-                  std::to_string (most) + ")");
+            Fail (std::string (what) + " " + token.text + " is out of range (" + std::to_string (least) + " to " + std::to_string (most) +
+                  ")");
         return value;
     }
 
@@ -136,10 +136,10 @@ private:
             return;
         }
         switch (block) {
-            case Block::None:      TopLevel (tokens); return;
-            case Block::Strings:   StringLine (tokens); return;
-            case Block::Dialog:    DialogItem (tokens); return;
-            case Block::Icon:      ImageLine (tokens, true); return;
+            case Block::None: TopLevel (tokens); return;
+            case Block::Strings: StringLine (tokens); return;
+            case Block::Dialog: DialogItem (tokens); return;
+            case Block::Icon: ImageLine (tokens, true); return;
             case Block::IconGroup: ImageLine (tokens, false); return;
         }
     }
@@ -171,7 +171,7 @@ private:
             OpenBlock (Block::Strings, tokens, id);
         } else if (keyword == "dialog") {
             Arguments (tokens, 5, "dialog <id> \"<name>\" \"<title>\" <width> <height>");
-            Int32 id = Identifier (tokens[1]);
+            Int32    id = Identifier (tokens[1]);
             RSDialog dialog;
             dialog.name = Text (tokens[2], "the dialog name");
             dialog.title = Text (tokens[3], "the dialog title");
@@ -203,10 +203,7 @@ private:
         }
     }
 
-    static bool IsNumber (const std::string& word)
-    {
-        return !word.empty () && word.find_first_not_of ("0123456789") == std::string::npos;
-    }
+    static bool IsNumber (const std::string& word) { return !word.empty () && word.find_first_not_of ("0123456789") == std::string::npos; }
 
     void CloseBlock ()
     {
@@ -221,8 +218,7 @@ private:
                     Fail ("'" + blockHeader + "' holds no images");
                 break;
             case Block::Dialog:
-            case Block::None:
-                break;
+            case Block::None: break;
         }
         block = Block::None;
     }
@@ -252,8 +248,8 @@ private:
         if (item.number != static_cast<Int32> (dialog.items.size ()) + 1)
             Fail ("item " + std::to_string (dialog.items.size () + 1) + " expected, found " + tokens[1].text +
                   " (items are numbered 1, 2, 3, ... in order)");
-        if (tokens[2].quoted || tokens[2].text.find_first_not_of ("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_") !=
-                                    std::string::npos)
+        if (tokens[2].quoted ||
+            tokens[2].text.find_first_not_of ("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_") != std::string::npos)
             Fail ("the item type must be a word of letters, digits and '_', e.g. Browser");
         item.type = tokens[2].text;
         item.name = Text (tokens[3], "the item name");
@@ -301,8 +297,8 @@ private:
         image.height = size;
         if (format == "png") {
             if (pixels.width != size || pixels.height != size)
-                Fail ("\"" + file + "\" is " + std::to_string (pixels.width) + " x " + std::to_string (pixels.height) +
-                      " pixels, not " + std::to_string (size) + " x " + std::to_string (size));
+                Fail ("\"" + file + "\" is " + std::to_string (pixels.width) + " x " + std::to_string (pixels.height) + " pixels, not " +
+                      std::to_string (size) + " x " + std::to_string (size));
             image.format = "PNG";
             image.data = std::move (data);
         } else {
@@ -331,14 +327,14 @@ private:
         return data;
     }
 
-    std::filesystem::path                     sourcePath;
-    CompiledSource                            result;
+    std::filesystem::path                         sourcePath;
+    CompiledSource                                result;
     std::map<std::pair<ResourceType, Int32>, int> defined;   // where each resource is defined
-    int                                       lineNumber = 0;
-    Block                                     block = Block::None;
-    Int32                                     blockId = 0;
-    int                                       blockLine = 0;
-    std::string                               blockHeader;
+    int                                           lineNumber = 0;
+    Block                                         block = Block::None;
+    Int32                                         blockId = 0;
+    int                                           blockLine = 0;
+    std::string                                   blockHeader;
 };
 
 }   // namespace

@@ -6,7 +6,7 @@ namespace RS {
 
 namespace {
 [[noreturn]] void Refuse (const std::string& message) { throw SourceTokenError (message); }
-}
+}   // namespace
 
 std::vector<SourceToken> TokenizeSourceLine (std::string_view line)
 {
@@ -15,7 +15,7 @@ std::vector<SourceToken> TokenizeSourceLine (std::string_view line)
     if (line.find ('\0') != std::string_view::npos)
         Refuse ("the line holds a zero character");
     std::vector<SourceToken> tokens;
-    std::size_t        i = 0;
+    std::size_t              i = 0;
     while (i < line.size ()) {
         char c = line[i];
         if (c == ' ' || c == '\t') {
@@ -40,11 +40,11 @@ std::vector<SourceToken> TokenizeSourceLine (std::string_view line)
                     break;
                 char e = line[i++];
                 switch (e) {
-                    case '"':  token.text += '"'; break;
+                    case '"': token.text += '"'; break;
                     case '\\': token.text += '\\'; break;
-                    case 'n':  token.text += '\n'; break;
-                    case 't':  token.text += '\t'; break;
-                    default:   Refuse (std::string ("unknown escape \\") + e + " in a quoted text");
+                    case 'n': token.text += '\n'; break;
+                    case 't': token.text += '\t'; break;
+                    default: Refuse (std::string ("unknown escape \\") + e + " in a quoted text");
                 }
             }
             if (!closed)

@@ -48,10 +48,10 @@ RS_API bool RSGetDialog (GSResModule resModule, Int32 resId, RSDialog* dialog);
 RS_API bool RSGetModuleIdentifier (GSResModule resModule, Int32 resId, UInt32* developerId, UInt32* moduleId);
 
 struct RSImage {
-    std::string               name;     // e.g. "I10001&96", or "" for the file icon's images
-    std::string               format;   // "PNG" or "BMP"
-    Int32                     width = 0, height = 0;
-    std::vector<unsigned char> data;    // the encoded image, as a file of that format holds it
+    std::string                name;     // e.g. "I10001&96", or "" for the file icon's images
+    std::string                format;   // "PNG" or "BMP"
+    Int32                      width = 0, height = 0;
+    std::vector<unsigned char> data;   // the encoded image, as a file of that format holds it
 };
 
 // The images of icon 'resId' (type "icon") or of icon group 'resId' (type "icon group").

@@ -13,10 +13,10 @@ namespace SimHost {
 struct AddOnRegistrations {
     std::vector<API_MenuRecord>                              menus;
     std::map<Int16, APIMenuCommandProc*>                     menuHandlers;
-    std::vector<std::pair<Int32, Int32>>                     moduleCommands;         // command, version
+    std::vector<std::pair<Int32, Int32>>                     moduleCommands;   // command, version
     std::map<std::pair<Int32, Int32>, APIModuleCommandProc*> moduleCommandHandlers;
     std::optional<API_PaletteRegistration>                   palette;
-    Int32                                                    eventMask = 0;          // one HostCatchEvents registration
+    Int32                                                    eventMask = 0;   // one HostCatchEvents registration
     APIEventHandlerProc*                                     eventHandler = nullptr;
     bool                                                     keepLoaded = false;
 };

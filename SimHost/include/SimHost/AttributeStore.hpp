@@ -45,25 +45,25 @@ public:
 
     struct Folder {
         FolderPath            path;
-        GS::Guid              guid;            // null for the top
+        GS::Guid              guid;   // null for the top
         FolderId              parent = Top;
-        std::vector<FolderId> subfolders;      // in insertion order
-        std::list<GS::Guid>   materials;       // in insertion order
+        std::vector<FolderId> subfolders;   // in insertion order
+        std::list<GS::Guid>   materials;    // in insertion order
     };
 
     struct Material {
         GS::Guid                      guid;
         API_AttributeIndex            index = 0;
         FolderId                      folder = Top;
-        std::list<GS::Guid>::iterator place;    // in its folder's list
+        std::list<GS::Guid>::iterator place;   // in its folder's list
         bool                          deleted = false;
         bool                          unreadable = false;
         // The whole record, index and GUID filled in: its bytes up to the surface colour here,
         // the rest in 'tail' only as far as it is not zero, so that reading a large catalogue
         // touches little memory.
-        static constexpr USize HeadBytes = offsetof (API_Attribute, surfaceBlue) + sizeof (double);
-        std::array<UInt8, HeadBytes>  head {};
-        std::vector<UInt8>            tail;
+        static constexpr USize       HeadBytes = offsetof (API_Attribute, surfaceBlue) + sizeof (double);
+        std::array<UInt8, HeadBytes> head {};
+        std::vector<UInt8>           tail;
 
         API_Attribute Record () const;
         void          CopyRecordTo (API_Attribute& destination) const;
@@ -83,7 +83,7 @@ public:
     bool IsWithin (FolderId folder, FolderId ancestor) const;
     // Moves a folder with everything below it into 'target'. The caller checks that target is
     // not inside the folder and holds no folder of the same name.
-    void MoveFolder (FolderId folder, FolderId target);
+    void                    MoveFolder (FolderId folder, FolderId target);
     std::optional<FolderId> SubfolderNamed (FolderId parent, const std::string& name) const;
     // Every folder but the top, each before its subfolders, in insertion order.
     std::vector<FolderId> FoldersInOrder () const;
@@ -104,10 +104,10 @@ private:
     static std::string PathKey (const FolderPath& path);
     void               Rekey (FolderId folder);
 
-    std::deque<Folder>                                   folders;
-    std::unordered_map<std::string, FolderId>            folderByPath;
-    std::unordered_map<GS::Guid, FolderId, GuidHash>     folderByGuid;
-    std::deque<Material>                                 materials;   // at index - 1; never moved
+    std::deque<Folder>                                         folders;
+    std::unordered_map<std::string, FolderId>                  folderByPath;
+    std::unordered_map<GS::Guid, FolderId, GuidHash>           folderByGuid;
+    std::deque<Material>                                       materials;   // at index - 1; never moved
     std::unordered_map<GS::Guid, API_AttributeIndex, GuidHash> materialByGuid;
 };
 

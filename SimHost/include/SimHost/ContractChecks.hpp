@@ -10,6 +10,7 @@
 namespace SimHost {
 
 // name in code, kebab-case name, one-line description
+// clang-format off
 #define VIREL_CONTRACT_CHECKS(X)                                                                                         \
     X (OffUiThread, "off-ui-thread", "a host operation or entry ran on a thread other than the host's UI thread")        \
     X (CallBeforeTable, "call-before-table", "a host operation was called before the add-on was handed the table")       \
@@ -36,12 +37,13 @@ namespace SimHost {
     X (UnknownSelector, "unknown-selector", "a shared slot was called with a selector the host does not know")            \
     X (ForeignSight, "foreign-sight", "HostReleaseSight was given a sight the host did not give or has taken back")       \
     X (HandlerRegisteredTwice, "handler-registered-twice", "HostRegisterEventHandler was given a handler the host already owns")
+// clang-format on
 
 enum class Breach : int {
 #define VIREL_BREACH_ENUM(id, name, description) id,
     VIREL_CONTRACT_CHECKS (VIREL_BREACH_ENUM)
 #undef VIREL_BREACH_ENUM
-    Count
+        Count
 };
 
 struct ContractCheck {
@@ -56,7 +58,7 @@ const std::vector<ContractCheck>& ContractCatalogue ();
 struct Violation {
     std::string name;
     std::string detail;
-    bool operator== (const Violation&) const = default;
+    bool        operator== (const Violation&) const = default;
 };
 
 }   // namespace SimHost

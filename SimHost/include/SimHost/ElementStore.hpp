@@ -62,9 +62,9 @@ public:
     void  SetFrontWindow (Int32 type) { frontWindow = type; }
 
     // Sights and attribute readers handed to the add-on and not yet given back.
-    Modeler::Sight* OpenSight ();
-    bool            ReleaseSight (Modeler::Sight* sight);
-    USize           OpenSights () const { return sights.size (); }
+    Modeler::Sight*            OpenSight ();
+    bool                       ReleaseSight (Modeler::Sight* sight);
+    USize                      OpenSights () const { return sights.size (); }
     Modeler::IAttributeReader* NewAttributeReader ();
     USize                      LiveAttributeReaders () const { return USize (*liveReaders); }
 

@@ -18,7 +18,7 @@ public:
     // Whether the next call of 'operation' would fail, without counting it.
     bool WouldFail (HostOperation operation) const;
 
-    void EmptySlot (HostOperation operation) { emptySlots.insert (operation); }
+    void                           EmptySlot (HostOperation operation) { emptySlots.insert (operation); }
     const std::set<HostOperation>& EmptySlots () const { return emptySlots; }
 
 private:

@@ -9,7 +9,9 @@ namespace SimHost {
 
 class GuidGenerator {
 public:
-    explicit GuidGenerator (UInt64 seed) : engine (seed) {}
+    explicit GuidGenerator (UInt64 seed)
+        : engine (seed)
+    {}
     GS::Guid Next ();
 
 private:

@@ -25,7 +25,11 @@
 #include <thread>
 #include <vector>
 
-namespace DG { class Panel; class Palette; class Browser; }
+namespace DG {
+class Panel;
+class Palette;
+class Browser;
+}   // namespace DG
 
 namespace SimHost {
 
@@ -64,10 +68,10 @@ public:
     void Unload (bool release = true);
     bool IsOpen () const { return library != nullptr; }
     // The add-on file that the scenario step "load" opens.
-    void SetAddOnFile (const std::string& path) { addOnFile = path; }
-    const std::string& AddOnFile () const { return addOnFile; }
-    Int32 ApiMajor () const { return apiMajor; }
-    const std::string& AddOnPath () const { return addOnPath; }
+    void                     SetAddOnFile (const std::string& path) { addOnFile = path; }
+    const std::string&       AddOnFile () const { return addOnFile; }
+    Int32                    ApiMajor () const { return apiMajor; }
+    const std::string&       AddOnPath () const { return addOnPath; }
     const ModuleEntryRecord& EntryRecord () const { return entryRecord; }
 
     // The user interface.
@@ -113,14 +117,13 @@ public:
     // Called by every slot of the table: logs the call and checks the host's contract.
     void Enter (HostOperation operation, bool withContext, void* context);
     // Records a breach of the contract and prints its line.
-    void Violation (Breach breach, const std::string& detail);
+    void                                   Violation (Breach breach, const std::string& detail);
     const std::vector<SimHost::Violation>& Violations () const { return violations; }
-    std::vector<std::string> ViolationNames () const;
-    void* ContextPointer () { return this; }
+    std::vector<std::string>               ViolationNames () const;
+    void*                                  ContextPointer () { return this; }
     // Runs a function of the add-on that the host called: an exception it lets out is a breach
     // (named by 'what') and ends as 'failed'.
-    template <class Result, class Function>
-    Result Guarded (const char* what, Result failed, Function&& function)
+    template <class Result, class Function> Result Guarded (const char* what, Result failed, Function&& function)
     {
         try {
             return function ();
@@ -166,7 +169,7 @@ private:
     std::deque<std::function<void ()>> posted;
     std::deque<std::function<void ()>> deferred;
 
-    std::vector<std::string> callLog;
+    std::vector<std::string>        callLog;
     std::vector<SimHost::Violation> violations;
 };
 

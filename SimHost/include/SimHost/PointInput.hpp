@@ -33,7 +33,7 @@ struct PointOutcome {
 
 class PointInput {
 public:
-    void Queue (const PointOutcome& outcome) { queued.push_back (outcome); }
+    void  Queue (const PointOutcome& outcome) { queued.push_back (outcome); }
     USize QueuedCount () const { return queued.size (); }
 
     // One input with 'prompt' [UI thread]: the first queued outcome, or the wait above. A

@@ -13,14 +13,14 @@
 namespace SimHost {
 
 struct SandboxOptions {
-    std::string addOnFile;
-    UInt64      seed = 1;
-    int         port = 8080;        // 0: a free one
-    std::string setupScenario;      // a scenario file run after load; empty: none
-    std::string hostPageFolder;     // the host's page, GET / and /host/...
-    std::string threeFolder;        // the three.js package, GET /three/...
-    std::chrono::milliseconds answerTimeout { 30000 };   // then 503, and the host goes on
-    std::function<void (const std::string&)> printLine;  // each transcript line as it happens
+    std::string                              addOnFile;
+    UInt64                                   seed = 1;
+    int                                      port = 8080;               // 0: a free one
+    std::string                              setupScenario;             // a scenario file run after load; empty: none
+    std::string                              hostPageFolder;            // the host's page, GET / and /host/...
+    std::string                              threeFolder;               // the three.js package, GET /three/...
+    std::chrono::milliseconds                answerTimeout { 30000 };   // then 503, and the host goes on
+    std::function<void (const std::string&)> printLine;                 // each transcript line as it happens
 };
 
 class Sandbox {

@@ -49,10 +49,10 @@ Int64       Integer (const nlohmann::json& step, const char* key, bool required 
 bool        Boolean (const nlohmann::json& step, const char* key, bool required = true);
 std::string String (const nlohmann::json& step, const char* key, bool required = true);
 // A code: a hex string ("0x4002", any case and width) or an integer.
-Int32       Code (const nlohmann::json& step, const char* key, bool required = true);
-Int32       CodeValue (const nlohmann::json& value);
-bool        Has (const nlohmann::json& step, const char* key);
-}
+Int32 Code (const nlohmann::json& step, const char* key, bool required = true);
+Int32 CodeValue (const nlohmann::json& value);
+bool  Has (const nlohmann::json& step, const char* key);
+}   // namespace StepCheck
 
 // The groups of steps, each defined beside the host part it drives.
 void DefineLifecycleSteps (StepRegistry& steps);

@@ -14,11 +14,11 @@ using Line = nlohmann::ordered_json;
 
 class Transcript {
 public:
-    void Add (Line line);
+    void                     Add (Line line);
     const std::vector<Line>& Lines () const { return lines; }
     // The lines as the transcript prints them (invalid UTF-8 becomes U+FFFD).
     std::vector<std::string> Texts () const;
-    void Clear () { lines.clear (); }
+    void                     Clear () { lines.clear (); }
     // Called with each printed line as it is added (the command-line runner streams them).
     void SetSink (std::function<void (const std::string&)> newSink) { sink = std::move (newSink); }
 

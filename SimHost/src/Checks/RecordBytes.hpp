@@ -16,8 +16,7 @@ struct FieldSpan {
 // The offset of the first nonzero byte outside 'fields', or none.
 std::optional<std::size_t> FirstDirtyByte (const void* record, std::size_t size, std::initializer_list<FieldSpan> fields);
 
-template <class Record, class Field>
-FieldSpan SpanOf (Field Record::*member, const Record& record)
+template <class Record, class Field> FieldSpan SpanOf (Field Record::*member, const Record& record)
 {
     const auto* base = reinterpret_cast<const unsigned char*> (&record);
     return { std::size_t (reinterpret_cast<const unsigned char*> (&(record.*member)) - base), sizeof (Field) };

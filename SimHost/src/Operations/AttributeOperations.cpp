@@ -15,7 +15,7 @@ bool IsMaterialFolder (const API_AttributeFolder* folder) { return folder != nul
 API_AttributeFolder FolderRecord (const AttributeStore& store, AttributeStore::FolderId id)
 {
     const AttributeStore::Folder& folder = store.GetFolder (id);
-    API_AttributeFolder record;
+    API_AttributeFolder           record;
     record.typeID = API_MaterialID;
     record.path = HostPath (folder.path);
     record.guid = folder.guid;
@@ -53,7 +53,7 @@ GSErrCode HostCreateAttribute (Host& host, API_Attribute* attribute, void*)
     if (std::memchr (attribute->name, 0, API_AttributeNameBytes) == nullptr)
         return APIERR_BADNAME;
     AttributeStore& store = host.Attributes ();
-    GS::Guid guid = host.Guids ().Next ();
+    GS::Guid        guid = host.Guids ().Next ();
     while (store.FindMaterial (guid) != nullptr || store.FolderWithGuid (guid).has_value ())
         guid = host.Guids ().Next ();
     AttributeStore::Material& material = store.CreateMaterial (*attribute, guid);
@@ -66,7 +66,7 @@ GSErrCode HostDeleteAttributes (Host& host, Int32 typeID, const GS::Array<API_At
 {
     if (typeID != API_MaterialID || indices == nullptr)
         return APIERR_BADPARS;
-    AttributeStore& store = host.Attributes ();
+    AttributeStore&                        store = host.Attributes ();
     std::vector<AttributeStore::Material*> doomed;
     std::unordered_set<API_AttributeIndex> seen;
     for (API_AttributeIndex index : *indices) {
@@ -90,7 +90,7 @@ GSErrCode HostGetAttributeFolder (Host& host, API_AttributeFolder* folder)
 {
     if (!IsMaterialFolder (folder))
         return APIERR_BADPARS;
-    const AttributeStore& store = host.Attributes ();
+    const AttributeStore&                   store = host.Attributes ();
     std::optional<AttributeStore::FolderId> found = store.FindFolder (*folder);
     if (!found.has_value ())
         return APIERR_BADID;
@@ -102,7 +102,7 @@ GSErrCode HostCreateAttributeFolder (Host& host, API_AttributeFolder* folder)
 {
     if (!IsMaterialFolder (folder))
         return APIERR_BADPARS;
-    AttributeStore& store = host.Attributes ();
+    AttributeStore&  store = host.Attributes ();
     const FolderPath path = PathOf (folder->path);
     if (store.FolderAt (path).has_value ())
         return APIERR_NAMEALREADYUSED;
@@ -111,12 +111,12 @@ GSErrCode HostCreateAttributeFolder (Host& host, API_AttributeFolder* folder)
     return NoError;
 }
 
-GSErrCode HostMoveToAttributeFolder (Host& host, const GS::Array<API_AttributeFolder>* folders,
-                                     const GS::Array<GS::Guid>* attributes, const API_AttributeFolder* target)
+GSErrCode HostMoveToAttributeFolder (Host& host, const GS::Array<API_AttributeFolder>* folders, const GS::Array<GS::Guid>* attributes,
+                                     const API_AttributeFolder* target)
 {
     if (!IsMaterialFolder (target))
         return APIERR_BADPARS;
-    AttributeStore& store = host.Attributes ();
+    AttributeStore&                               store = host.Attributes ();
     const std::optional<AttributeStore::FolderId> destination = store.FindFolder (*target);
     if (!destination.has_value ())
         return APIERR_BADID;
@@ -162,11 +162,11 @@ GSErrCode HostGetAttributeFolderContent (Host& host, const API_AttributeFolder* 
 {
     if (!IsMaterialFolder (folder) || content == nullptr)
         return APIERR_BADPARS;
-    const AttributeStore& store = host.Attributes ();
+    const AttributeStore&                         store = host.Attributes ();
     const std::optional<AttributeStore::FolderId> found = store.FindFolder (*folder);
     if (!found.has_value ())
         return APIERR_BADID;
-    const AttributeStore::Folder& listed = store.GetFolder (*found);
+    const AttributeStore::Folder&  listed = store.GetFolder (*found);
     GS::Array<API_AttributeFolder> subFolders;
     subFolders.Reserve (UInt32 (listed.subfolders.size ()));
     for (AttributeStore::FolderId subfolder : listed.subfolders)

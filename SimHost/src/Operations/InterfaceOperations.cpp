@@ -15,10 +15,10 @@ constexpr Int32 PaletteFlags = 1015;
 void CheckPaletteRegistration (Host& host, const API_PaletteRegistration& registration)
 {
     const API_PaletteRegistration& r = registration;
-    if (const auto dirty = FirstDirtyByte (&r, sizeof r, { SpanOf (&API_PaletteRegistration::referenceNumber, r),
-                                                          SpanOf (&API_PaletteRegistration::controlCallback, r),
-                                                          SpanOf (&API_PaletteRegistration::flags, r),
-                                                          SpanOf (&API_PaletteRegistration::paletteGuid, r) }))
+    if (const auto dirty =
+            FirstDirtyByte (&r, sizeof r,
+                            { SpanOf (&API_PaletteRegistration::referenceNumber, r), SpanOf (&API_PaletteRegistration::controlCallback, r),
+                              SpanOf (&API_PaletteRegistration::flags, r), SpanOf (&API_PaletteRegistration::paletteGuid, r) }))
         host.Violation (Breach::RecordNotZeroFilled, "HostRegisterModelessWindow: byte " + std::to_string (*dirty));
     UInt32 words[4];
     std::memcpy (words, &r.paletteGuid, sizeof words);
@@ -49,7 +49,7 @@ GSErrCode HostRegisterModuleCommand (Host& host, Int32 command, Int32 version)
 GSErrCode HostInstallMenuHandler (Host& host, Int16 menuResId, APIMenuCommandProc* handler)
 {
     AddOnRegistrations& registrations = host.Registrations ();
-    bool registered = false;
+    bool                registered = false;
     for (const API_MenuRecord& menu : registrations.menus)
         registered = registered || menu.menuResId == menuResId;
     if (!registered || handler == nullptr)
@@ -91,14 +91,15 @@ GSErrCode HostClearNotifyHandler (Host&, APIProjectNotifyHandlerProc*)
     return NoError;
 }
 
-GSErrCode HostCallModuleCommandDeferred (Host& host, const API_ModulID* module, Int32 command, Int32 version, GSHandle params,
-                                         bool silent, void* callback)
+GSErrCode HostCallModuleCommandDeferred (Host& host, const API_ModulID* module, Int32 command, Int32 version, GSHandle params, bool silent,
+                                         void* callback)
 {
     if (params != nullptr || !silent || callback != nullptr)
-        host.Violation (Breach::DeferredCommandArguments, "HostCallModuleCommandDeferred: parameters, silent and callback must be (null, true, null)");
+        host.Violation (Breach::DeferredCommandArguments,
+                        "HostCallModuleCommandDeferred: parameters, silent and callback must be (null, true, null)");
     const std::optional<API_ModulID> own = host.AddOnModuleId ();
-    AddOnRegistrations& registrations = host.Registrations ();
-    bool commandRegistered = false;
+    AddOnRegistrations&              registrations = host.Registrations ();
+    bool                             commandRegistered = false;
     for (const auto& registered : registrations.moduleCommands)
         commandRegistered = commandRegistered || registered == std::pair (command, version);
     if (module == nullptr || !own.has_value () || module->developerId != own->developerId || module->localId != own->localId ||

@@ -18,7 +18,7 @@ std::optional<std::filesystem::path> FileInside (const std::filesystem::path& fo
         if (component == "..")
             return std::nullopt;
     std::error_code error;
-    const fs::path root = fs::canonical (folder, error);
+    const fs::path  root = fs::canonical (folder, error);
     if (error)
         return std::nullopt;
     const fs::path file = fs::canonical (root / asked, error);
@@ -34,10 +34,15 @@ std::optional<std::filesystem::path> FileInside (const std::filesystem::path& fo
 std::string ContentTypeOf (const std::filesystem::path& file)
 {
     static const std::map<std::string, std::string> types {
-        { ".html", "text/html; charset=utf-8" }, { ".js", "text/javascript; charset=utf-8" },
-        { ".mjs", "text/javascript; charset=utf-8" }, { ".css", "text/css; charset=utf-8" },
-        { ".json", "application/json" }, { ".png", "image/png" }, { ".svg", "image/svg+xml" },
-        { ".woff2", "font/woff2" }, { ".txt", "text/plain; charset=utf-8" },
+        { ".html", "text/html; charset=utf-8" },
+        { ".js", "text/javascript; charset=utf-8" },
+        { ".mjs", "text/javascript; charset=utf-8" },
+        { ".css", "text/css; charset=utf-8" },
+        { ".json", "application/json" },
+        { ".png", "image/png" },
+        { ".svg", "image/svg+xml" },
+        { ".woff2", "font/woff2" },
+        { ".txt", "text/plain; charset=utf-8" },
     };
     const auto found = types.find (file.extension ().string ());
     return found == types.end () ? "application/octet-stream" : found->second;

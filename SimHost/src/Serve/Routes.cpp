@@ -78,7 +78,7 @@ void PostStep (const RouteContext& context, const httplib::Request& request, htt
         std::size_t first = 0;
         std::string error;
     };
-    auto outcome = std::make_shared<Outcome> ();
+    auto                        outcome = std::make_shared<Outcome> ();
     const std::optional<Answer> answer = context.ui.Ask (
         [outcome, step] (Host& host) {
             outcome->first = host.GetTranscript ().Lines ().size ();
@@ -112,7 +112,7 @@ std::size_t NumberParameter (const httplib::Request& request, const char* name)
 
 void GetTranscript (const RouteContext& context, const httplib::Request& request, httplib::Response& response)
 {
-    std::size_t next = 0;
+    std::size_t                    next = 0;
     const std::vector<std::string> lines = context.log.From (NumberParameter (request, "since"), next);
     Reply (response, 200, LinesBody (lines) + ",\"next\":" + std::to_string (next) + "}");
 }
@@ -128,7 +128,7 @@ void GetEvents (const RouteContext& context, const httplib::Request& request, ht
         } catch (const std::exception&) {
         }
     }
-    auto next = std::make_shared<std::size_t> (start);
+    auto                 next = std::make_shared<std::size_t> (start);
     const TranscriptLog& log = context.log;
     response.set_header ("Cache-Control", "no-cache");
     response.set_chunked_content_provider ("text/event-stream", [&log, next] (std::size_t, httplib::DataSink& sink) {
@@ -149,7 +149,10 @@ void GetEvents (const RouteContext& context, const httplib::Request& request, ht
 
 void GetState (const RouteContext& context, httplib::Response& response)
 {
-    ReplyAnswer (response, context.ui.Ask ([] (Host&) {}, [] (Host& host) { return Answer { 200, Transcript::Print (SandboxState (host)) }; },
+    ReplyAnswer (response, context.ui.Ask ([] (Host&) {},
+                                           [] (Host& host) {
+                                               return Answer { 200, Transcript::Print (SandboxState (host)) };
+                                           },
                                            context.options.answerTimeout));
 }
 
@@ -158,7 +161,7 @@ void SendFile (const std::filesystem::path& folder, const std::string& relative,
     const std::optional<std::filesystem::path> file = folder.empty () ? std::nullopt : FileInside (folder, relative);
     if (!file.has_value ())
         return Refuse (response, 404, "no such file");
-    std::ifstream input (*file, std::ios::binary);
+    std::ifstream      input (*file, std::ios::binary);
     std::ostringstream content;
     content << input.rdbuf ();
     response.set_header ("Cache-Control", "no-store");
@@ -171,13 +174,19 @@ void AddRoutes (httplib::Server& server, const RouteContext& context)
 {
     server.set_payload_max_length (MaxBody);
     server.set_pre_routing_handler ([context] (const httplib::Request& request, httplib::Response& response) {
-        return Refused (context, request, response) ? httplib::Server::HandlerResponse::Handled : httplib::Server::HandlerResponse::Unhandled;
+        return Refused (context, request, response) ? httplib::Server::HandlerResponse::Handled
+                                                    : httplib::Server::HandlerResponse::Unhandled;
     });
-    server.Post ("/api/step", [context] (const httplib::Request& request, httplib::Response& response) { PostStep (context, request, response); });
-    server.Get ("/api/transcript", [context] (const httplib::Request& request, httplib::Response& response) { GetTranscript (context, request, response); });
-    server.Get ("/api/events", [context] (const httplib::Request& request, httplib::Response& response) { GetEvents (context, request, response); });
+    server.Post ("/api/step",
+                 [context] (const httplib::Request& request, httplib::Response& response) { PostStep (context, request, response); });
+    server.Get ("/api/transcript",
+                [context] (const httplib::Request& request, httplib::Response& response) { GetTranscript (context, request, response); });
+    server.Get ("/api/events",
+                [context] (const httplib::Request& request, httplib::Response& response) { GetEvents (context, request, response); });
     server.Get ("/api/state", [context] (const httplib::Request&, httplib::Response& response) { GetState (context, response); });
-    server.Get ("/", [context] (const httplib::Request&, httplib::Response& response) { SendFile (context.options.hostPageFolder, "index.html", response); });
+    server.Get ("/", [context] (const httplib::Request&, httplib::Response& response) {
+        SendFile (context.options.hostPageFolder, "index.html", response);
+    });
     server.Get ("/host/(.+)", [context] (const httplib::Request& request, httplib::Response& response) {
         SendFile (context.options.hostPageFolder, request.matches[1], response);
     });

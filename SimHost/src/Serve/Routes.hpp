@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <functional>
 
-namespace httplib { class Server; }
+namespace httplib {
+class Server;
+}
 
 namespace SimHost::Serve {
 

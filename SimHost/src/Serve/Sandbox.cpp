@@ -19,7 +19,9 @@ constexpr std::size_t HttpThreads = 192;
 }   // namespace
 
 struct Sandbox::Running {
-    explicit Running (const SandboxOptions& options) : ui (HostOptions { options.seed }) {}
+    explicit Running (const SandboxOptions& options)
+        : ui (HostOptions { options.seed })
+    {}
 
     httplib::Server       server;
     Serve::UiThread       ui;
@@ -34,7 +36,8 @@ struct Sandbox::Running {
     void Line (const std::string& text, const SandboxOptions& options)
     {
         if (text.rfind ("{\"openUrl\":", 0) == 0) {
-            const std::optional<std::filesystem::path> page = Serve::PathOfFileUrl (nlohmann::json::parse (text)["openUrl"].get<std::string> ());
+            const std::optional<std::filesystem::path> page =
+                Serve::PathOfFileUrl (nlohmann::json::parse (text)["openUrl"].get<std::string> ());
             std::lock_guard<std::mutex> lock (paletteMutex);
             paletteFolder = page.has_value () ? page->parent_path () : std::filesystem::path ();
         }
@@ -44,7 +47,9 @@ struct Sandbox::Running {
     }
 };
 
-Sandbox::Sandbox (SandboxOptions options) : options (std::move (options)) {}
+Sandbox::Sandbox (SandboxOptions options)
+    : options (std::move (options))
+{}
 
 Sandbox::~Sandbox () { Stop (); }
 
@@ -62,7 +67,7 @@ int Sandbox::Start ()
         }
     }
 
-    auto started = std::make_unique<Running> (options);
+    auto     started = std::make_unique<Running> (options);
     Running& run = *started;
     run.server.new_task_queue = [] { return new httplib::ThreadPool (HttpThreads); };
     // answers go out at once, not held back until the last part was acknowledged
@@ -89,9 +94,9 @@ int Sandbox::Start ()
     });
 
     Serve::AddRoutes (run.server, { options, run.port, run.ui, run.log, [&run] {
-                                        std::lock_guard<std::mutex> lock (run.paletteMutex);
-                                        return run.paletteFolder;
-                                    } });
+                                       std::lock_guard<std::mutex> lock (run.paletteMutex);
+                                       return run.paletteFolder;
+                                   } });
     run.listener = std::thread ([&run] { run.server.listen_after_bind (); });
     running = std::move (started);
     return running->port;
@@ -112,7 +117,8 @@ void Sandbox::Stop ()
 void Sandbox::Post (std::function<void (Host&)> work)
 {
     if (running)
-        running->ui.Ask (std::move (work), [] (Host&) { return Serve::Answer {}; }, std::chrono::milliseconds (0));
+        running->ui.Ask (
+            std::move (work), [] (Host&) { return Serve::Answer {}; }, std::chrono::milliseconds (0));
 }
 
 }   // namespace SimHost

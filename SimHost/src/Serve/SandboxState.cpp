@@ -33,7 +33,7 @@ Line BodiesLine (const API_Element& element, const std::vector<Model3D::Body>& b
 
 Line ElementsLine (Host& host)
 {
-    Line elements = Line::array ();
+    Line                                  elements = Line::array ();
     const std::vector<const API_Element*> records = host.Elements ().InModelOrder ();
     for (std::size_t index = 0; index < records.size (); ++index) {
         Line element = ElementQuery (records[index])["element"];
@@ -54,7 +54,7 @@ std::string MenuText (const GS::UniString& text)
 // Each registered menu: its string list's first string is the menu, the others its items.
 Line ReadMenus (Host& host)
 {
-    Line menus = Line::array ();
+    Line              menus = Line::array ();
     const GSResModule resources = RSOpenModuleFile (host.AddOnPath ().c_str ());
     if (resources == InvalidResModule)
         return menus;
@@ -92,7 +92,7 @@ Line MenusLine (Host& host)
 Line SandboxState (Host& host)
 {
     ElementStore& elements = host.Elements ();
-    Line state = Line::object ();
+    Line          state = Line::object ();
     state["palette"] = host.PaletteQuery ()["palette"];
     state["materials"] = MaterialsQuery (host.Attributes ())["materials"];
     state["folders"] = FoldersQuery (host.Attributes ())["folders"];

@@ -67,7 +67,7 @@ int ServeCommand (int argc, char** argv, const std::string& defaultAddOn)
     std::signal (SIGPIPE, SIG_IGN);
 
     Sandbox sandbox (options);
-    int port = 0;
+    int     port = 0;
     try {
         port = sandbox.Start ();
     } catch (const std::exception& e) {

@@ -78,7 +78,7 @@ bool UiThread::RunNext (Host& host)
 std::optional<Answer> UiThread::Ask (std::function<void (Host&)> run, std::function<Answer (Host&)> answer,
                                      std::chrono::milliseconds timeout)
 {
-    auto reply = std::make_shared<std::promise<Answer>> ();
+    auto                reply = std::make_shared<std::promise<Answer>> ();
     std::future<Answer> replied = reply->get_future ();
     {
         std::lock_guard<std::mutex> lock (mutex);

@@ -24,7 +24,9 @@ struct Answer {
 
 class UiThread {
 public:
-    explicit UiThread (HostOptions options) : options (options) {}
+    explicit UiThread (HostOptions options)
+        : options (options)
+    {}
     ~UiThread ();
     UiThread (const UiThread&) = delete;
     UiThread& operator= (const UiThread&) = delete;
@@ -36,8 +38,7 @@ public:
     // Runs 'run' on the UI thread; 'answer' makes the reply once the UI thread next waits for
     // work, so that it sees what the work set off in the event loop. None when no answer came
     // within 'timeout' (the work still runs) or the thread stopped first.
-    std::optional<Answer> Ask (std::function<void (Host&)> run, std::function<Answer (Host&)> answer,
-                               std::chrono::milliseconds timeout);
+    std::optional<Answer> Ask (std::function<void (Host&)> run, std::function<Answer (Host&)> answer, std::chrono::milliseconds timeout);
 
     // Cancels a waiting point input, lets the running work end, unloads the add-on and ends
     // the thread. Work not yet run is dropped.

@@ -5,7 +5,7 @@ namespace SimHost {
 namespace {
 HostOperation Operation (const nlohmann::json& step)
 {
-    const std::string name = StepCheck::String (step, "op");
+    const std::string            name = StepCheck::String (step, "op");
     std::optional<HostOperation> operation = OperationByName (name);
     if (!operation.has_value ())
         throw std::runtime_error ("unknown host operation \"" + name + "\"");

@@ -22,7 +22,7 @@ GS::Guid GuidValue (const nlohmann::json& value)
     if (!value.is_string ())
         throw std::runtime_error ("a GUID is a string such as \"6F2B5A10-0C1D-4E2F-9A3B-4C5D6E7F8091\"");
     const std::string text = value.get<std::string> ();
-    std::string bare = text.size () == 38 && text.front () == '{' && text.back () == '}' ? text.substr (1, 36) : text;
+    std::string       bare = text.size () == 38 && text.front () == '{' && text.back () == '}' ? text.substr (1, 36) : text;
     std::transform (bare.begin (), bare.end (), bare.begin (), [] (unsigned char c) { return char (std::toupper (c)); });
     const GS::Guid guid (text.c_str ());
     if (guid.ToUniString ().ToCStr ().Get () != bare)

@@ -16,7 +16,7 @@ GS::Guid GuidValue (const nlohmann::json& value)
     if (!value.is_string ())
         throw std::runtime_error ("a GUID is a string");
     const std::string text = value.get<std::string> ();
-    const GS::Guid guid (text.c_str ());
+    const GS::Guid    guid (text.c_str ());
     if (guid.IsNull ())
         throw std::runtime_error ("\"" + text + "\" is not a GUID");
     return guid;
@@ -87,7 +87,8 @@ std::vector<BodyShape> BodiesStep (const nlohmann::json& step)
             for (const nlohmann::json& point : ListAt (*outlines, p, VerticesShape)) {
                 if (!point.is_array () || point.size () != 3)
                     throw std::runtime_error (VerticesShape);
-                polygon.vertices.push_back ({ RealValue (point[0], "vertices"), RealValue (point[1], "vertices"), RealValue (point[2], "vertices") });
+                polygon.vertices.push_back (
+                    { RealValue (point[0], "vertices"), RealValue (point[1], "vertices"), RealValue (point[2], "vertices") });
             }
         }
     }
@@ -106,7 +107,7 @@ void CheckElement (const nlohmann::json& step)
 
 void AddElement (Host& host, const nlohmann::json& step)
 {
-    const GS::Guid guid = step.contains ("guid") ? GuidValue (step["guid"]) : host.Guids ().Next ();
+    const GS::Guid           guid = step.contains ("guid") ? GuidValue (step["guid"]) : host.Guids ().Next ();
     std::optional<PlanPoint> at;
     if (step.contains ("at")) {
         const std::vector<double> point = Reals (step, "at", 2);
@@ -209,14 +210,14 @@ void DefinePaintingSteps (StepRegistry& steps)
     steps["element"] = {
         { "guid" },
         [] (const nlohmann::json& step) { StepCheck::String (step, "guid"); },
-        [] (Host& host, const nlohmann::json& step) { 
+        [] (Host& host, const nlohmann::json& step) {
             host.GetTranscript ().Add (ElementQuery (host.Elements ().Find (GS::Guid (StepCheck::String (step, "guid").c_str ()))));
-         },
+        },
     };
     steps["undoHistory"] = { {}, nullptr, [] (Host& host, const nlohmann::json&) {
-        const UndoHistory& history = host.Elements ().History ();
-        host.GetTranscript ().Add ({ { "undoHistory", history.UndoNames () }, { "redo", history.RedoNames () } });
-    } };
+                                const UndoHistory& history = host.Elements ().History ();
+                                host.GetTranscript ().Add ({ { "undoHistory", history.UndoNames () }, { "redo", history.RedoNames () } });
+                            } };
 }
 
 }   // namespace SimHost

@@ -55,7 +55,7 @@ std::string NameStep (const nlohmann::json& step)
 std::array<double, 3> ColourStep (const nlohmann::json& step)
 {
     std::array<double, 3> rgb { 0.0, 0.0, 0.0 };
-    const auto found = step.find ("rgb");
+    const auto            found = step.find ("rgb");
     if (found == step.end ())
         return rgb;
     if (!found->is_array () || found->size () != 3)
@@ -80,7 +80,7 @@ Int16 ReflectanceStep (const nlohmann::json& step, const char* key)
 GS::Guid GuidStep (const nlohmann::json& step)
 {
     const std::string text = StepCheck::String (step, "guid");
-    const GS::Guid guid (text.c_str ());
+    const GS::Guid    guid (text.c_str ());
     if (guid.IsNull ())
         throw std::runtime_error ("\"" + text + "\" is not a GUID");
     return guid;
@@ -102,7 +102,7 @@ void CheckMaterial (const nlohmann::json& step)
 void AddMaterial (Host& host, const nlohmann::json& step)
 {
     AttributeStore& store = host.Attributes ();
-    GS::Guid guid;
+    GS::Guid        guid;
     if (StepCheck::Has (step, "guid")) {
         guid = GuidStep (step);
         if (store.FindMaterial (guid) != nullptr || store.FolderWithGuid (guid).has_value ())
@@ -127,7 +127,7 @@ void AddMaterial (Host& host, const nlohmann::json& step)
     record.shine = ReflectanceStep (step, "shine");
 
     const AttributeStore::FolderId folder = store.CreateFolder (PathStep (step), host.Guids ());
-    AttributeStore::Material& material = store.CreateMaterial (record, guid);
+    AttributeStore::Material&      material = store.CreateMaterial (record, guid);
     store.MoveMaterial (material, folder);
     host.GetTranscript ().Add ({ { "material", { { "guid", GuidText (guid) }, { "index", material.index } } } });
 }
@@ -139,7 +139,7 @@ Line MaterialsQuery (const AttributeStore& store)
     Line materials = Line::array ();
     for (const AttributeStore::Material* material : store.MaterialsInOrder ()) {
         const API_Attribute record = material->Record ();
-        Line entry = Line::object ();
+        Line                entry = Line::object ();
         entry["guid"] = GuidText (record.guid);
         entry["index"] = record.index;
         entry["name"] = std::string (record.name, strnlen (record.name, API_AttributeNameBytes));
@@ -178,15 +178,19 @@ void DefineProjectSteps (StepRegistry& steps)
         { "guid" },
         [] (const nlohmann::json& step) { GuidStep (step); },
         [] (Host& host, const nlohmann::json& step) {
-            const GS::Guid guid = GuidStep (step);
+            const GS::Guid            guid = GuidStep (step);
             AttributeStore::Material* material = host.Attributes ().FindMaterial (guid);
             if (material == nullptr)
                 throw std::runtime_error ("the project has no material " + GuidText (guid));
             material->unreadable = true;
         },
     };
-    steps["materials"] = { {}, nullptr, [] (Host& host, const nlohmann::json&) { host.GetTranscript ().Add (MaterialsQuery (host.Attributes ())); } };
-    steps["folders"] = { {}, nullptr, [] (Host& host, const nlohmann::json&) { host.GetTranscript ().Add (FoldersQuery (host.Attributes ())); } };
+    steps["materials"] = { {}, nullptr, [] (Host& host, const nlohmann::json&) {
+                              host.GetTranscript ().Add (MaterialsQuery (host.Attributes ()));
+                          } };
+    steps["folders"] = { {}, nullptr, [] (Host& host, const nlohmann::json&) {
+                            host.GetTranscript ().Add (FoldersQuery (host.Attributes ()));
+                        } };
 }
 
 }   // namespace SimHost

@@ -32,7 +32,9 @@ const char* const InternalMessages[] = { "std::", "basic_string", "vector::", "b
 
 class Arguments {
 public:
-    explicit Arguments (UInt64 seed) : random (seed) {}
+    explicit Arguments (UInt64 seed)
+        : random (seed)
+    {}
 
     std::string Next ()
     {
@@ -40,7 +42,9 @@ public:
             case 0: return RandomJson (4).dump (-1, ' ', false, nlohmann::json::error_handler_t::replace);
             case 1: return Pick (2) == 0 ? std::string (DeepLevels, '[') + std::string (DeepLevels, ']') : Deep ();
             case 2: return Pick (50) == 0 ? Huge () : Text (Pick (64));
-            case 3: return R"([{"name":"x","path":"Surfaces/Virel)" + std::string (Pick (2) == 0 ? Pick (100) : Pick (3000), '/') + R"(x","color":{"red":1,"green":2,"blue":3},"product":{"ambient":1,"diffuse":2,"shine":3,"specular":4}}])";
+            case 3:
+                return R"([{"name":"x","path":"Surfaces/Virel)" + std::string (Pick (2) == 0 ? Pick (100) : Pick (3000), '/') +
+                       R"(x","color":{"red":1,"green":2,"blue":3},"product":{"ambient":1,"diffuse":2,"shine":3,"specular":4}}])";
             default: return Mutate (ValidArguments[Pick (std::size (ValidArguments))]);
         }
     }
@@ -56,11 +60,17 @@ private:
         return text + "1" + std::string (DeepLevels, '}');
     }
 
-    std::string Huge () { return R"([{"name":")" + std::string (HugeBytes, 'n') + R"(","path":"Surfaces/Virel/x","color":{"red":1,"green":2,"blue":3},"product":{"ambient":1,"diffuse":2,"shine":3,"specular":4}}])"; }
+    std::string Huge ()
+    {
+        return R"([{"name":")" + std::string (HugeBytes, 'n') +
+               R"(","path":"Surfaces/Virel/x","color":{"red":1,"green":2,"blue":3},"product":{"ambient":1,"diffuse":2,"shine":3,"specular":4}}])";
+    }
 
     std::string Text (size_t length)
     {
-        static const std::string pieces[] = { "\xFF", "\xC0\x80", "\xED\xA0\x80", "\\ud800", "\\udc00", std::string (1, '\0'), "\"", "{", "[", "/", "a" };
+        static const std::string pieces[] = {
+            "\xFF", "\xC0\x80", "\xED\xA0\x80", "\\ud800", "\\udc00", std::string (1, '\0'), "\"", "{", "[", "/", "a"
+        };
         std::string text;
         while (text.size () < length)
             text += pieces[Pick (std::size (pieces))];
@@ -82,8 +92,9 @@ private:
                 return list;
             }
             default: {
-                static const char* const keys[] = { "name", "color", "red", "path", "product", "elementId", "materialId", "width", "height", "bodyIndex" };
-                nlohmann::json object = nlohmann::json::object ();
+                static const char* const keys[] = { "name",      "color",      "red",   "path",   "product",
+                                                    "elementId", "materialId", "width", "height", "bodyIndex" };
+                nlohmann::json           object = nlohmann::json::object ();
                 for (size_t i = Pick (5); i > 0; --i)
                     object[keys[Pick (std::size (keys))]] = RandomJson (depth - 1);
                 return object;
@@ -117,15 +128,16 @@ void RequireDocumentedOutcome (const std::vector<Line>& lines, const std::string
         for (const char* internal : InternalMessages)
             Require (message.find (internal) == std::string::npos, function + ": an internal exception reached the page: " + message);
     }
-    Require (!LinesWith (lines, "result").empty () || !LinesWith (lines, "exception").empty (), function + ": the call ended without a result");
+    Require (!LinesWith (lines, "result").empty () || !LinesWith (lines, "exception").empty (),
+             function + ": the call ended without a result");
 }
 
 }   // namespace
 
 void CheckBridgeFuzz (const ValidationContext& context)
 {
-    const USize blocks = GS::MemoryManager::AllocatedBlocks ();
-    Arguments arguments (context.seed);
+    const USize                        blocks = GS::MemoryManager::AllocatedBlocks ();
+    Arguments                          arguments (context.seed);
     std::unique_ptr<ValidationSession> session;
     for (int call = 0; call < ArgumentsPerFunction * int (std::size (Functions)); ++call) {
         if (call % CallsPerHost == 0) {
@@ -148,7 +160,8 @@ void CheckBridgeFuzz (const ValidationContext& context)
         try {
             host.Call (function, ArgumentKind::String, argument);
         } catch (const std::exception& e) {
-            throw CheckFailed (function + " with " + nlohmann::json (argument.substr (0, 80)).dump (-1, ' ', true, nlohmann::json::error_handler_t::replace) +
+            throw CheckFailed (function + " with " +
+                               nlohmann::json (argument.substr (0, 80)).dump (-1, ' ', true, nlohmann::json::error_handler_t::replace) +
                                ": reached the host: " + e.what ());
         }
         const std::vector<Line>& all = host.GetTranscript ().Lines ();

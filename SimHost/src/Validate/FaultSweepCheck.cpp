@@ -26,7 +26,7 @@ void RunWithFault (const ValidationContext& context, HostOperation operation, Fa
 {
     const std::string when = std::string (OperationName (operation)) + (kind == FaultKind::Failing ? " failing" : " with its slot empty");
     ValidationSession session (context);
-    Host& host = session.GetHost ();
+    Host&             host = session.GetHost ();
     if (kind == FaultKind::Failing)
         host.GetFaults ().Fail (operation, APIERR_GENERAL, std::nullopt);
     else
@@ -51,7 +51,7 @@ void RunWithFault (const ValidationContext& context, HostOperation operation, Fa
 
 void CheckFaultSweep (const ValidationContext& context)
 {
-    const USize blocks = GS::MemoryManager::AllocatedBlocks ();
+    const USize           blocks = GS::MemoryManager::AllocatedBlocks ();
     std::set<std::string> called;
     {
         ValidationSession session (context);

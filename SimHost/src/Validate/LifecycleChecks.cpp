@@ -22,14 +22,15 @@ void RequireCode (GSErrCode got, GSErrCode wanted, const std::string& what)
 
 void CheckEntryMisuse (const ValidationContext& context)
 {
-    const USize blocks = GS::MemoryManager::AllocatedBlocks ();
+    const USize       blocks = GS::MemoryManager::AllocatedBlocks ();
     ValidationSession session (context);
-    Host& host = session.GetHost ();
+    Host&             host = session.GetHost ();
     // before the table: DescribeModule does nothing and returns 0, the others APIERR_GENERAL
     host.Open (context.addOn);
     for (int round = 0; round < 2; ++round) {
         RequireCode (Entry (host, EntryFunction::DescribeModule), 0, "DescribeModule before the table");
-        for (EntryFunction entry : { EntryFunction::RegisterModuleInterface, EntryFunction::InitializeModule, EntryFunction::ReleaseModule })
+        for (EntryFunction entry :
+             { EntryFunction::RegisterModuleInterface, EntryFunction::InitializeModule, EntryFunction::ReleaseModule })
             RequireCode (Entry (host, entry), APIERR_GENERAL, std::string (EntryFunctionName (entry)) + " before the table");
     }
     // each entry twice, in order: the second call answers as the first
@@ -49,7 +50,7 @@ void CheckEntryMisuse (const ValidationContext& context)
 
 void CheckLifecycleStress (const ValidationContext& context)
 {
-    const USize blocks = GS::MemoryManager::AllocatedBlocks ();
+    const USize       blocks = GS::MemoryManager::AllocatedBlocks ();
     ValidationSession session (context);
     for (int round = 0; round < StressSessions; ++round) {
         RunFullSession (session, round == 0, false);

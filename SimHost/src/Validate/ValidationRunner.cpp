@@ -49,8 +49,8 @@ struct Verdict {
 Verdict RunInChild (const ValidationCheck& check, const ValidationContext& context, int watchdogSeconds)
 {
     const auto started = std::chrono::steady_clock::now ();
-    auto elapsed = [&] { return std::chrono::duration<double> (std::chrono::steady_clock::now () - started).count (); };
-    int fds[2];
+    auto       elapsed = [&] { return std::chrono::duration<double> (std::chrono::steady_clock::now () - started).count (); };
+    int        fds[2];
     if (pipe (fds) != 0)
         return { false, "cannot make a pipe" };
     std::fflush (nullptr);
@@ -68,7 +68,7 @@ Verdict RunInChild (const ValidationCheck& check, const ValidationContext& conte
     for (bool done = false; !done;) {
         pollfd readable { fds[0], POLLIN, 0 };
         if (poll (&readable, 1, 100) > 0) {
-            char buffer[4096];
+            char          buffer[4096];
             const ssize_t n = read (fds[0], buffer, sizeof buffer);
             if (n > 0)
                 report.append (buffer, std::size_t (n));
@@ -101,7 +101,6 @@ Verdict RunInChild (const ValidationCheck& check, const ValidationContext& conte
     return verdict;
 }
 
-
 }   // namespace
 
 int RunValidation (const ValidationOptions& options, std::ostream& out)
@@ -117,7 +116,7 @@ int RunValidation (const ValidationOptions& options, std::ostream& out)
     for (const ValidationCheck& check : checks) {
         if (options.only.has_value () && *options.only != check.name)
             continue;
-        const Verdict verdict = RunInChild (check, options.context, options.watchdogSeconds.value_or (check.watchdogSeconds));
+        const Verdict     verdict = RunInChild (check, options.context, options.watchdogSeconds.value_or (check.watchdogSeconds));
         const std::string replay = options.program + " validate --addon " + options.context.addOn + " --seed " +
                                    std::to_string (options.context.seed) + " --only " + check.name;
         (verdict.passed ? passed : failed) += 1;

@@ -52,7 +52,7 @@ std::vector<Line> ValidationSession::Run (const std::string& steps)
 std::vector<std::pair<std::string, std::vector<std::string>>> ValidationSession::Materials ()
 {
     std::vector<std::pair<std::string, std::vector<std::string>>> materials;
-    const std::vector<Line> lines = Run (R"({"do":"materials"})");
+    const std::vector<Line>                                       lines = Run (R"({"do":"materials"})");
     for (const Line& material : lines.at (0)["materials"])
         materials.emplace_back (material["guid"].get<std::string> (), material["path"].get<std::vector<std::string>> ());
     return materials;
@@ -85,7 +85,7 @@ std::vector<Line> LinesWith (const std::vector<Line>& lines, const std::string& 
 void RunFullSession (ValidationSession& session, bool addElement, bool tolerant)
 {
     Host& host = session.GetHost ();
-    auto step = [&] (const std::string& text) {
+    auto  step = [&] (const std::string& text) {
         if (tolerant && text.find (R"("do":"call")") != std::string::npos && host.HeldBrowser () == nullptr)
             return;
         session.Run (text);
@@ -107,7 +107,8 @@ void RunFullSession (ValidationSession& session, bool addElement, bool tolerant)
         step (CallStep ("deleteMaterial", imported.back ()));
     step (R"({"do":"notify","which":2,"guids":[")" + painted + R"("]})");
     step (R"({"do":"call","fn":"beginPaint"})");
-    step (std::string (R"({"do":"pickNext","click":{"guid":")") + Wall + R"(","element":0,"body":0,"polygon":0,"pickKind":1,"pos":[2,3,0]}})");
+    step (std::string (R"({"do":"pickNext","click":{"guid":")") + Wall +
+          R"(","element":0,"body":0,"polygon":0,"pickKind":1,"pos":[2,3,0]}})");
     step (R"({"do":"eventLoop"})");
     step (CallStep ("paintElement", std::string (R"({"elementId":")") + Wall + R"(","elementIndex":1,"materialId":")" + painted +
                                         R"(","bodyIndex":1,"polygonIndex":1})"));

@@ -1,5 +1,2 @@
 // A module that holds nothing but its resources and one function whose address lies inside it.
-extern "C" __attribute__ ((visibility ("default"))) int RSTestModuleAnchor ()
-{
-    return 1;
-}
+extern "C" __attribute__ ((visibility ("default"))) int RSTestModuleAnchor () { return 1; }
