@@ -31,7 +31,7 @@ extern "C" void* RunUiWork (void* argument)
 
 int RunOnUiThread (const std::function<int ()>& work)
 {
-    UiWork         ui { &work };
+    UiWork         ui { &work, 0, nullptr };
     pthread_attr_t attributes;
     pthread_attr_init (&attributes);
     pthread_attr_setstacksize (&attributes, UiThreadStackBytes);

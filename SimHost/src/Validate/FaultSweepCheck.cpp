@@ -58,8 +58,8 @@ void CheckFaultSweep (const ValidationContext& context)
         RunFullSession (session, true, false);
         session.GetHost ().Unload (true);
         const Line calls = session.GetHost ().CallsQuery ();
-        for (const std::string& name : calls["calls"])
-            called.insert (name);
+        for (const auto& name : calls["calls"])
+            called.insert (name.get<std::string> ());
         session.RequireNoViolation ();
     }
     Require (!called.empty (), "the session called no host operation");
