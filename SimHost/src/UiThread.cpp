@@ -2,6 +2,7 @@
 
 #include "SimHost/HostError.hpp"
 
+#include <csignal>
 #include <pthread.h>
 
 #include <exception>
@@ -24,6 +25,11 @@ extern "C" void* RunUiWork (void* argument)
     } catch (...) {
         ui->thrown = std::current_exception ();
     }
+    // a crash handler may have given this thread an alternate signal stack of its own; the
+    // thread's end must not take it for one the runtime made
+    stack_t none {};
+    none.ss_flags = SS_DISABLE;
+    sigaltstack (&none, nullptr);
     return nullptr;
 }
 
