@@ -5,7 +5,8 @@
 // value, Virel.rangeData, whose "colours" array holds the whole range.
 //
 //   node Tools/Range/make-range.js               always write
-//   node Tools/Range/make-range.js --if-missing  write only when the file is not there yet
+//   node Tools/Range/make-range.js --if-missing  write only when the file is not there yet or is
+//                                                older than this generator or its source data
 
 const fs = require('fs');
 const path = require('path');
@@ -93,9 +94,17 @@ function writeRangeScript(colours, info) {
         + `(window.Virel = window.Virel || {}).rangeData = ${json.slice(0, -1)},"colours":[\n${lines.join(',\n')}\n]};\n`;
 }
 
+// A file written by an older generator may assign other names: treat it as missing.
+function upToDate(info) {
+    if (!fs.existsSync(OUTPUT)) return false;
+    const written = fs.statSync(OUTPUT).mtimeMs;
+    const inputs = [__filename, path.join(__dirname, 'families.js'), info.file];
+    return inputs.every((file) => fs.statSync(file).mtimeMs <= written);
+}
+
 function main(argv) {
-    if (argv.includes('--if-missing') && fs.existsSync(OUTPUT)) return;
     const info = sourceInfo();
+    if (argv.includes('--if-missing') && upToDate(info)) return;
     const named = JSON.parse(fs.readFileSync(info.file, 'utf8'));
     const colours = buildRange(named);
     fs.mkdirSync(path.dirname(OUTPUT), { recursive: true });
