@@ -4,33 +4,11 @@
 #include "HostApi/MaterialByGuid.hpp"
 
 #include "CH.hpp"
+#include "FaceOverrideSlots.hpp"
 
 namespace {
 
 constexpr Int32 UnpaintableElementType = 6;
-
-using OverrideSlotField = API_OverrideSlot API_Element::*;
-
-struct FaceSlot {
-    Int32             faceKind;
-    OverrideSlotField slot;
-};
-
-// Which override slot of the element each kind of face takes its material from.
-constexpr FaceSlot FaceSlots[] = {
-    { 0x3000, &API_Element::slot160 }, { 0x3001, &API_Element::slot176 }, { 0x3002, &API_Element::slot168 },
-    { 0x4000, &API_Element::slot168 }, { 0x4001, &API_Element::slot176 }, { 0x4002, &API_Element::slot184 },
-    { 0x5000, &API_Element::slot336 }, { 0x5001, &API_Element::slot320 }, { 0x500C, &API_Element::slot328 },
-    { 0x7000, &API_Element::slot320 }, { 0x7001, &API_Element::slot336 }, { 0x7008, &API_Element::slot328 },
-};
-
-OverrideSlotField SlotOfFace (Int32 faceKind)
-{
-    for (const FaceSlot& entry : FaceSlots)
-        if (entry.faceKind == faceKind)
-            return entry.slot;
-    return nullptr;
-}
 
 }   // namespace
 
@@ -48,7 +26,7 @@ GSErrCode ApplyPaint (API_Element& element, const GS::Guid& material, Int32 face
 
     API_Element mask;
     BNZeroMemory (&mask, sizeof mask);
-    if (const OverrideSlotField slot = SlotOfFace (faceKind)) {
+    if (const API_OverrideSlotField slot = API_OverrideSlotOfFace (faceKind)) {
         (element.*slot).overridden = 1;
         (element.*slot).materialIndex = attribute.index;
         (mask.*slot).overridden = API_ChangeFieldMark;
