@@ -14,7 +14,8 @@ namespace {
 constexpr int    ArgumentsPerFunction = 10000;
 constexpr int    CallsPerHost = 1000;   // a fresh project now and then keeps catalogues small
 constexpr size_t HugeBytes = 10u << 20;
-constexpr size_t DeepLevels = 100000;
+constexpr size_t DeepLevels = 100000;   // rare: each such text costs the parser 100,000 blocks
+constexpr size_t NestedLevels = 1000;
 
 const char* const Functions[] = { "getMaterials", "createMaterials", "deleteMaterial", "paintElement",
                                   "resize",       "beginPaint",      "endPaint",       "hide" };
@@ -40,7 +41,10 @@ public:
     {
         switch (Pick (20)) {
             case 0: return RandomJson (4).dump (-1, ' ', false, nlohmann::json::error_handler_t::replace);
-            case 1: return Pick (2) == 0 ? std::string (DeepLevels, '[') + std::string (DeepLevels, ']') : Deep ();
+            case 1: {
+                const size_t levels = Pick (10) == 0 ? DeepLevels : NestedLevels;
+                return Pick (2) == 0 ? std::string (levels, '[') + std::string (levels, ']') : Deep (levels);
+            }
             case 2: return Pick (50) == 0 ? Huge () : Text (Pick (64));
             case 3:
                 return R"([{"name":"x","path":"Surfaces/Virel)" + std::string (Pick (2) == 0 ? Pick (100) : Pick (3000), '/') +
@@ -52,12 +56,12 @@ public:
 private:
     size_t Pick (size_t bound) { return std::uniform_int_distribution<size_t> (0, bound - 1) (random); }
 
-    std::string Deep ()
+    static std::string Deep (size_t levels)
     {
         std::string text;
-        for (size_t i = 0; i < DeepLevels; ++i)
+        for (size_t i = 0; i < levels; ++i)
             text += R"({"a":)";
-        return text + "1" + std::string (DeepLevels, '}');
+        return text + "1" + std::string (levels, '}');
     }
 
     std::string Huge ()
