@@ -8,6 +8,8 @@
             this.app = app;
             this.flat = null;      // Virel.catalogue.flatten of the last catalogue, or null
             this.error = '';
+            this.generation = 0;   // the catalogue being read; a newer one makes older ones give up
+            this.reading = Promise.resolve(true);   // settles when the last catalogue taken is read
             this.tree = new Virel.ProjectTree(app.el.tree, app.el.treeNote, {
                 onChoose: (id) => app.painting.choose(id),
                 onRemove: (id) => app.importer.remove(id),
@@ -41,15 +43,41 @@
             });
         }
 
+        // Takes a catalogue the add-on sent: read a slice at a time, so that ten thousand
+        // materials never hold up input; the list shown until then stays, or, when there was none,
+        // fills in as it is read. A newer catalogue replaces one still being read. Resolves with
+        // whether this catalogue is now the page's.
         apply(root) {
             const app = this.app;
-            let flat;
+            const run = ++this.generation;
+            let parsed;
             try {
-                flat = Virel.catalogue.flatten(Virel.catalogue.parse(root));
+                parsed = Virel.catalogue.parse(root);
             } catch (e) {
-                app.messages.error({ text: "Could not show the project's materials. The list shown is the last one read.", detail: e.message });
-                return;
+                this.cannotShow(e);
+                return Promise.resolve(false);
             }
+            const flat = Virel.catalogue.emptyFlat();
+            const firstList = !this.flat;
+            this.reading = Virel.runInSlices(Virel.catalogue.flattenSteps(parsed, flat), {
+                stillWanted: () => run === this.generation,
+                onPause: () => { if (firstList && flat.materials.length) this.tree.render(flat, app.painting.chosenId, ''); }
+            }).then((done) => {
+                if (done) this.take(flat);
+                return done;
+            }, (e) => {
+                this.cannotShow(e);
+                return false;
+            });
+            return this.reading;
+        }
+
+        cannotShow(e) {
+            this.app.messages.error({ text: "Could not show the project's materials. The list shown is the last one read.", detail: e.message });
+        }
+
+        take(flat) {
+            const app = this.app;
             this.flat = flat;
             this.error = '';
             app.painting.forgetMissing();

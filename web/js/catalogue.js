@@ -69,13 +69,22 @@
         }
     }
 
-    // root -> { folders: [{ path, name, depth, materials, subfolders }], materials, byId, byCode, left }.
+    // Materials read between two steps of flattenSteps: small enough that a step never holds
+    // the page for long, large enough that stepping costs little.
+    const MATERIALS_PER_STEP = 250;
+
+    function emptyFlat() {
+        return { folders: [], materials: [], byId: Object.create(null), byCode: Object.create(null),
+            left: { deep: 0, broken: 0, folders: 0, materials: 0 } };
+    }
+
+    // Fills out (an emptyFlat) from root, pausing (yield) after every MATERIALS_PER_STEP
+    // materials, so that a large catalogue can be read a slice at a time between inputs.
     // Folders come depth first, each before its subfolders, as the tree shows them. What cannot be
     // shown is left out and counted in left: { deep, broken, materials, folders }.
-    function flatten(root) {
-        const out = { folders: [], materials: [], byId: Object.create(null), byCode: Object.create(null),
-            left: { deep: 0, broken: 0, folders: 0, materials: 0 } };
+    function* flattenSteps(root, out) {
         const stack = [[root, 0]];
+        let sinceStep = 0;
         while (stack.length) {
             const [folder, depth] = stack.pop();
             if (!isFolder(folder)) {
@@ -89,8 +98,13 @@
                 continue;
             }
             const entry = { path: folder.path, name: depth === 0 ? 'Virel' : folderName(folder.path), depth, materials: [], subfolders: 0 };
+            entry.subfolders = depth < MAX_DEPTH ? folder.folders.filter(isFolder).length : 0;
             out.folders.push(entry);
             for (const s of folder.surfaces) {
+                if (++sinceStep >= MATERIALS_PER_STEP) {
+                    sinceStep = 0;
+                    yield;
+                }
                 if (!isMaterial(s) || out.byId[s.id]) {
                     out.left.broken += 1;
                     out.left.materials += 1;
@@ -102,9 +116,15 @@
                 out.byId[material.id] = material;
                 if (material.code) (out.byCode[material.code] = out.byCode[material.code] || []).push(material);
             }
-            entry.subfolders = depth < MAX_DEPTH ? folder.folders.filter(isFolder).length : 0;
             for (let j = folder.folders.length - 1; j >= 0; j--) stack.push([folder.folders[j], depth + 1]);
         }
+    }
+
+    // root -> { folders: [{ path, name, depth, materials, subfolders }], materials, byId, byCode, left },
+    // all at once.
+    function flatten(root) {
+        const out = emptyFlat();
+        for (const step of flattenSteps(root, out)) void step;
         return out;
     }
 
@@ -147,6 +167,8 @@
         EMPTY: EMPTY,
         parse: parse,
         flatten: flatten,
+        flattenSteps: flattenSteps,
+        emptyFlat: emptyFlat,
         leftOutNote: leftOutNote,
         MAX_DEPTH: MAX_DEPTH,
         codeOfName: codeOfName,

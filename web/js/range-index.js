@@ -50,14 +50,16 @@
             this.byCode[item.code] = item;
         }
         this.colour = colour;
+        var byHue = function (a, b) {
+            var ga = a.chroma < 2.5 ? 1 : 0, gb = b.chroma < 2.5 ? 1 : 0;
+            return ga - gb || (ga ? 0 : a.hue - b.hue) || b.lightness - a.lightness || a.index - b.index;
+        };
         this.orders = {
+            families: this._familiesSideBySide(byHue),
             lightness: this._order(function (a, b) {
                 return b.lightness - a.lightness || a.hue - b.hue || a.index - b.index;
             }),
-            hue: this._order(function (a, b) {
-                var ga = a.chroma < 2.5 ? 1 : 0, gb = b.chroma < 2.5 ? 1 : 0;
-                return ga - gb || (ga ? 0 : a.hue - b.hue) || b.lightness - a.lightness || a.index - b.index;
-            }),
+            hue: this._order(byHue),
             lrv: this._order(function (a, b) { return b.lrv - a.lrv || a.index - b.index; }),
             'lrv-low': this._order(function (a, b) { return a.lrv - b.lrv || a.index - b.index; })
         };
@@ -65,6 +67,27 @@
 
     RangeIndex.prototype._order = function (compare) {
         return this.colours.slice().sort(compare).map(function (c) { return c.index; });
+    };
+
+    // One colour of each family in turn, each family in its own hue order, so that the first
+    // screen shows the whole range rather than the lightest colours of it.
+    RangeIndex.prototype._familiesSideBySide = function (compare) {
+        var lists = Object.create(null), ids = [];
+        var sorted = this.colours.slice().sort(compare);
+        for (var i = 0; i < sorted.length; i++) {
+            var f = sorted[i].family;
+            if (!lists[f]) { lists[f] = []; ids.push(f); }
+            lists[f].push(sorted[i].index);
+        }
+        var known = this.families.map(function (x) { return x.id; }).filter(function (id) { return lists[id]; });
+        var order = known.concat(ids.filter(function (id) { return known.indexOf(id) < 0; }));
+        var out = [];
+        for (var round = 0; out.length < sorted.length; round++) {
+            for (var k = 0; k < order.length; k++) {
+                if (round < lists[order[k]].length) out.push(lists[order[k]][round]);
+            }
+        }
+        return out;
     };
 
     RangeIndex.prototype.familyCount = function (family) {
@@ -105,7 +128,7 @@
     RangeIndex.prototype._candidates = function (query) {
         var family = query.family || '';
         var band = LRV_BANDS[query.lrv] || null;
-        var order = query.within && query.keepOrder ? query.within : this.orders[query.sort] || this.orders.lightness;
+        var order = query.within && query.keepOrder ? query.within : this.orders[query.sort] || this.orders.families;
         var member = null;
         if (query.within && !query.keepOrder) {
             member = Object.create(null);
