@@ -3,6 +3,8 @@
 (function (Virel) {
     'use strict';
 
+    const PARTIAL_LIST_MS = 100;
+
     class CatalogueController {
         constructor(app) {
             this.app = app;
@@ -59,11 +61,28 @@
             }
             const flat = Virel.catalogue.emptyFlat();
             const firstList = !this.flat;
-            this.reading = Virel.runInSlices(Virel.catalogue.flattenSteps(parsed, flat), {
+            let shown = performance.now();
+            // The Project list's rows are made in slices too; a catalogue whose reading took long is
+            // then shown in a slice of its own.
+            const tree = this.tree;
+            let rows = null;
+            const steps = (function* () {
+                const started = performance.now();
+                yield* Virel.catalogue.flattenSteps(parsed, flat);
+                rows = tree.prepareRows(flat);
+                yield* rows.steps;
+                if (performance.now() - started > Virel.runInSlices.SLICE_MS) yield Virel.runInSlices.PAUSE;
+            })();
+            this.reading = Virel.runInSlices(steps, {
                 stillWanted: () => run === this.generation,
-                onPause: () => { if (firstList && flat.materials.length) this.tree.render(flat, app.painting.chosenId, ''); }
+                onPause: () => {
+                    // The first list fills in as it is read, redrawn now and then, not after every slice.
+                    if (!firstList || !flat.materials.length || performance.now() - shown < PARTIAL_LIST_MS) return;
+                    this.tree.render(flat, app.painting.chosenId, '');
+                    shown = performance.now();
+                }
             }).then((done) => {
-                if (done) this.take(flat);
+                if (done) this.take(flat, rows);
                 return done;
             }, (e) => {
                 this.cannotShow(e);
@@ -76,21 +95,22 @@
             this.app.messages.error({ text: "Could not show the project's materials. The list shown is the last one read.", detail: e.message });
         }
 
-        take(flat) {
+        take(flat, rows) {
             const app = this.app;
             this.flat = flat;
             this.error = '';
             app.painting.forgetMissing();
-            this.render();
+            this.render(rows);
             app.rangeView.redraw();
             app.details.render();
             app.painting.render();
         }
 
-        render() {
+        // rows: the list's rows made beforehand for this catalogue, if any.
+        render(rows) {
             const app = this.app;
             const note = !app.bridge.connected() ? Virel.Messages.NOT_CONNECTED : this.error || 'Reading the project…';
-            this.tree.render(this.flat, app.painting.chosenId, note);
+            this.tree.render(this.flat, app.painting.chosenId, note, rows);
             app.el.tabProject.textContent = this.flat ? `Project (${this.flat.materials.length})` : 'Project';
         }
     }

@@ -71,7 +71,7 @@
 
     // Materials read between two steps of flattenSteps: small enough that a step never holds
     // the page for long, large enough that stepping costs little.
-    const MATERIALS_PER_STEP = 250;
+    const MATERIALS_PER_STEP = 100;
 
     function emptyFlat() {
         return { folders: [], materials: [], byId: Object.create(null), byCode: Object.create(null),

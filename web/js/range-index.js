@@ -42,28 +42,47 @@
                 ink: colour.inkFor(rgb)
             };
             item.lightness = typeof src.l === 'number' ? src.l : item.lab[0];
-            var code = item.code.toLowerCase();
-            item.codeKey = code;
-            item.nameKey = Virel.searchText.fold(item.name);
-            item.key = code + ' ' + code.replace(/[^a-z0-9]/g, '') + ' ' + item.nameKey;
             this.colours[i] = item;
             this.byCode[item.code] = item;
         }
         this.colour = colour;
-        var byHue = function (a, b) {
-            var ga = a.chroma < 2.5 ? 1 : 0, gb = b.chroma < 2.5 ? 1 : 0;
-            return ga - gb || (ga ? 0 : a.hue - b.hue) || b.lightness - a.lightness || a.index - b.index;
-        };
-        this.orders = {
-            families: this._familiesSideBySide(byHue),
-            lightness: this._order(function (a, b) {
-                return b.lightness - a.lightness || a.hue - b.hue || a.index - b.index;
-            }),
-            hue: this._order(byHue),
-            lrv: this._order(function (a, b) { return b.lrv - a.lrv || a.index - b.index; }),
-            'lrv-low': this._order(function (a, b) { return a.lrv - b.lrv || a.index - b.index; })
-        };
+        this.searchReady = false;
+        this._orders = Object.create(null);
     }
+
+    function byHue(a, b) {
+        var ga = a.chroma < 2.5 ? 1 : 0, gb = b.chroma < 2.5 ? 1 : 0;
+        return ga - gb || (ga ? 0 : a.hue - b.hue) || b.lightness - a.lightness || a.index - b.index;
+    }
+
+    // Each sort order is made the first time it is asked for, so that opening the page sorts once.
+    var ORDERS = {
+        families: function (index) { return index._familiesSideBySide(byHue); },
+        lightness: function (index) {
+            return index._order(function (a, b) { return b.lightness - a.lightness || a.hue - b.hue || a.index - b.index; });
+        },
+        hue: function (index) { return index._order(byHue); },
+        lrv: function (index) { return index._order(function (a, b) { return b.lrv - a.lrv || a.index - b.index; }); },
+        'lrv-low': function (index) { return index._order(function (a, b) { return a.lrv - b.lrv || a.index - b.index; }); }
+    };
+
+    RangeIndex.prototype.order = function (sort) {
+        var name = ORDERS[sort] ? sort : 'families';
+        return this._orders[name] || (this._orders[name] = ORDERS[name](this));
+    };
+
+    // The folded texts search compares with, made on the first search (or when the page is idle).
+    RangeIndex.prototype.prepareSearch = function () {
+        if (this.searchReady) return;
+        for (var i = 0; i < this.colours.length; i++) {
+            var item = this.colours[i];
+            var code = item.code.toLowerCase();
+            item.codeKey = code;
+            item.nameKey = Virel.searchText.fold(item.name);
+            item.key = code + ' ' + code.replace(/[^a-z0-9]/g, '') + ' ' + item.nameKey;
+        }
+        this.searchReady = true;
+    };
 
     RangeIndex.prototype._order = function (compare) {
         return this.colours.slice().sort(compare).map(function (c) { return c.index; });
@@ -128,7 +147,7 @@
     RangeIndex.prototype._candidates = function (query) {
         var family = query.family || '';
         var band = LRV_BANDS[query.lrv] || null;
-        var order = query.within && query.keepOrder ? query.within : this.orders[query.sort] || this.orders.families;
+        var order = query.within && query.keepOrder ? query.within : this.order(query.sort);
         var member = null;
         if (query.within && !query.keepOrder) {
             member = Object.create(null);
@@ -154,6 +173,7 @@
         var candidates = this._candidates(query);
         var i, c;
         if (!text) return { mode: 'all', items: candidates.map(function (x) { return x.index; }) };
+        this.prepareSearch();
         var needle = Virel.searchText.fold(text).replace(/\s+/g, ' ');
         var words = needle.split(' ');
         var exact = [], first = [], second = [];

@@ -146,7 +146,7 @@
             if (cell._item !== item) {
                 cell._item = item;
                 cell.style.background = item.hex;
-                cell.style.color = Virel.colour.inkFor(item.rgb);
+                cell.style.color = item.ink || Virel.colour.inkFor(item.rgb);
                 cell._code.textContent = item.code;
                 cell._name.textContent = item.name;
                 cell.title = item.code + ' ' + item.name;

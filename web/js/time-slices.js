@@ -5,6 +5,8 @@
     'use strict';
 
     const SLICE_MS = 8;
+    // A step that yields this ends its slice at once: what follows gets a slice of its own.
+    const PAUSE = {};
 
     // A message to oneself comes back after waiting input and timers, without the clamping that
     // nested setTimeout calls get.
@@ -27,8 +29,9 @@
                     if (!stillWanted()) { resolve(false); return; }
                     const t0 = performance.now();
                     for (;;) {
-                        if (steps.next().done) { resolve(true); return; }
-                        if (performance.now() - t0 >= SLICE_MS) break;
+                        const step = steps.next();
+                        if (step.done) { resolve(true); return; }
+                        if (step.value === PAUSE || performance.now() - t0 >= SLICE_MS) break;
                     }
                     onPause();
                     nextTurn(slice);
@@ -39,4 +42,6 @@
             slice();
         });
     };
+    Virel.runInSlices.PAUSE = PAUSE;
+    Virel.runInSlices.SLICE_MS = SLICE_MS;
 })(window.Virel = window.Virel || {});
