@@ -20,15 +20,15 @@
         }
 
         inProject(item) {
-            return !!this.flat?.byCode[item.code];
+            return !!this.flat?.byCode.has(item.code);
         }
 
         materialFor(item) {
-            return this.flat?.byCode[item.code]?.[0] || null;
+            return this.flat?.byCode.get(item.code)?.[0] || null;
         }
 
         byId(id) {
-            return (id && this.flat?.byId[id]) || null;
+            return (id && this.flat?.byId.get(id)) || null;
         }
 
         refresh(quiet) {
@@ -60,7 +60,8 @@
                 return Promise.resolve(false);
             }
             const flat = Virel.catalogue.emptyFlat();
-            const firstList = !this.flat;
+            const previous = this.flat;
+            const firstList = !previous;
             let shown = performance.now();
             // The Project list's rows are made in slices too; a catalogue whose reading took long is
             // then shown in a slice of its own.
@@ -68,7 +69,7 @@
             let rows = null;
             const steps = (function* () {
                 const started = performance.now();
-                yield* Virel.catalogue.flattenSteps(parsed, flat);
+                yield* Virel.catalogue.flattenSteps(parsed, flat, previous);
                 rows = tree.prepareRows(flat);
                 yield* rows.steps;
                 if (performance.now() - started > Virel.runInSlices.SLICE_MS) yield Virel.runInSlices.PAUSE;
