@@ -116,6 +116,12 @@
         }
 
         draw() {
+            // Nothing to list: no need to ask the layout where the list is scrolled to.
+            if (!this.rows.length) {
+                for (const el of this.drawn.values()) el.remove();
+                this.drawn.clear();
+                return;
+            }
             const top = this.el.scrollTop, height = this.el.clientHeight || ROW_HEIGHT * 20;
             const first = Math.max(0, Math.floor(top / ROW_HEIGHT) - OVERSCAN_ROWS);
             const last = Math.min(this.rows.length - 1, Math.floor((top + height) / ROW_HEIGHT) + OVERSCAN_ROWS);
