@@ -3,7 +3,7 @@
 (function (Virel) {
     'use strict';
 
-    const OVERSCAN_ROWS = 2;
+    const OVERSCAN_ROWS = 1;
 
     // options: { cellWidth, cellHeight, gap, label(item), marks(item) -> { selected, inProject },
     //            onActive(pos), onToggle(pos), onEnter(pos), onPick(pos, event), onExtend(pos) }
