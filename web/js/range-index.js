@@ -24,7 +24,7 @@
         var list = Array.isArray(data) ? data : (data && data.colours) || [];
         this.families = (data && data.families) || [];
         this.colours = new Array(list.length);
-        this.byCode = Object.create(null);
+        this.byCode = new Map();
         for (var i = 0; i < list.length; i++) {
             var src = list[i];
             var rgb = fastRgb(src.hex) || colour.parseHex(src.hex) || { r: 0, g: 0, b: 0 };
@@ -43,7 +43,7 @@
             };
             item.lightness = typeof src.l === 'number' ? src.l : item.lab[0];
             this.colours[i] = item;
-            this.byCode[item.code] = item;
+            this.byCode.set(item.code, item);
         }
         this.colour = colour;
         this.searchReady = false;
