@@ -1,7 +1,7 @@
 #!/usr/bin/env node
 'use strict';
-// Writes docs/page-light.png and docs/page-dark.png (600 x 450) and docs/page-narrow.png (the
-// compact layout, 360 x 450): the palette page with a few
+// Writes docs/page-light.png (the whole range, its families side by side) and docs/page-dark.png
+// (the blues) at 600 x 450, and docs/page-narrow.png (the compact layout, 360 x 450): the palette page with a few
 // project materials (two of them imported through the page), two colours selected for import
 // and one material chosen for painting.
 
@@ -10,9 +10,9 @@ const path = require('path');
 const { launch, openPage, settle, ROOT } = require('../../Tests/Web/browser');
 
 const SHOTS = [
-    { theme: 'light', file: 'page-light.png', tab: 'colour', viewport: { width: 600, height: 450 } },
-    { theme: 'dark', file: 'page-dark.png', tab: 'project', viewport: { width: 600, height: 450 } },
-    { theme: 'light', file: 'page-narrow.png', tab: 'colour', viewport: { width: 360, height: 450 } },
+    { theme: 'light', file: 'page-light.png', tab: 'colour', family: '', viewport: { width: 600, height: 450 } },
+    { theme: 'dark', file: 'page-dark.png', tab: 'project', family: 'blues', viewport: { width: 600, height: 450 } },
+    { theme: 'light', file: 'page-narrow.png', tab: 'colour', family: 'blues', viewport: { width: 360, height: 450 } },
 ];
 
 const SATIN = { ambient: 50, diffuse: 80, shine: 25, specular: 35 };
@@ -42,7 +42,7 @@ async function main() {
 
             const { page, problems } = await openPage(browser, { fake: { materials: materials(range, codes) }, colorScheme: shot.theme, viewport: shot.viewport });
             await settle(page, 80);
-            await page.selectOption('#family', 'blues');
+            await page.selectOption('#family', shot.family);
             await page.$eval('#grid', (el) => { el.scrollTop = 4 * 56; });
             await settle(page, 30);
             // Two colours in view imported through the page itself, so the grid marks them.

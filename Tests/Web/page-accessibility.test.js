@@ -96,6 +96,7 @@ describe('keyboard only', () => {
         assert.equal(await focusedControl(page), 'grid', 'the grid keeps focus after the Promise answers');
         assert.equal(JSON.parse((await calls(page)).find((c) => c.name === 'createMaterials').arg)[0].name.startsWith(code), true);
         assert.match(await page.textContent('.details-project'), /In project/);
+        assert.equal(await page.textContent('#import'), `Paint with ${code}`, 'the main button no longer offers the import');
         await tabTo(page, '#use-for-paint');
         await page.keyboard.press('Enter');
         await settle(page);

@@ -6,6 +6,7 @@ const assert = require('node:assert/strict');
 const culori = require('culori');
 const { launch, openPage, settle, calls, drawnSwatches, text } = require('./browser');
 const { loadRange } = require('./page-scripts');
+const { controlProblems } = require('./layout-checks');
 
 const range = loadRange();
 const total = range.colours.length;
@@ -96,8 +97,12 @@ describe('finding colours', () => {
         assert.match(await text(page, '#details'), new RegExp(`ΔE2000 ${expected[0].d.toFixed(2)} from ${target}`));
     });
 
-    it('filters by family and sorts by lightness or hue', async () => {
+    it('opens with the families side by side, filters by family and sorts by lightness or hue', async () => {
         await page.fill('#search', '');
+        const first = await page.evaluate((n) => Virel.app.rangeView.result.items.slice(0, n).map((i) => Virel.app.range.colours[i].code.slice(0, 3)),
+            range.families.length);
+        assert.deepEqual(first, range.families.map((f) => f.prefix), 'one colour of each family in turn');
+        await page.selectOption('#sort', 'lightness');
         for (const family of ['blues', 'browns']) {
             await page.selectOption('#family', family);
             const n = range.colours.filter((c) => c.family === family).length;
@@ -169,11 +174,12 @@ describe('keyboard', () => {
         await page.keyboard.type('#ffffff');
         await page.keyboard.press('ArrowDown');
         assert.equal(await page.evaluate(() => document.activeElement.id), 'grid');
+        const nearest = `${await text(page, '#details-code')} ${await text(page, '#details-name')}`;
         await page.keyboard.press('Enter');
         await settle(page);
         const created = (await calls(page)).filter((c) => c.name === 'createMaterials');
         assert.equal(created.length, 1, 'Enter imports the active colour');
-        assert.equal(JSON.parse(created[0].arg)[0].name, `${start[0].code} ${start[0].name}`);
+        assert.equal(JSON.parse(created[0].arg)[0].name, nearest);
         await page.close();
     });
 
@@ -227,6 +233,29 @@ describe('window', () => {
             if (beside) assert.ok(side.left >= grid.right - 1 && side.top < grid.bottom, 'side panel beside the grid');
             else assert.ok(side.top >= grid.bottom - 1 && side.width >= viewport.width - 2, 'side panel under the grid');
             assert.ok(side.bottom <= viewport.height && grid.height > 100, JSON.stringify({ grid, side }));
+            assert.deepEqual(problems, []);
+            await page.close();
+        }
+    });
+
+    it('keeps every control whole and within reach and the grid in view, wide, narrow and zoomed', async () => {
+        for (const viewport of [{ width: 600, height: 450 }, { width: 360, height: 450 }, { width: 300, height: 225 }]) {
+            const { page, problems } = await openPage(browser, { viewport });
+            await settle(page);
+            const seen = [];
+            // Before and after an import, which brings the in-project actions and a message.
+            for (const step of ['opened', 'imported']) {
+                if (step === 'imported') {
+                    await page.click('#grid .sw[data-pos="1"]');
+                    await page.click('#import');
+                    await settle(page);
+                }
+                const { cut, gridHeight, swatchesInView } = await controlProblems(page);
+                seen.push(...cut.map((c) => `${viewport.width}x${viewport.height} ${step}: ${c}`));
+                assert.ok(gridHeight >= 140 && swatchesInView >= 6, `${viewport.width}x${viewport.height}: grid ${gridHeight} px, ${swatchesInView} swatches`);
+            }
+            assert.deepEqual(seen, []);
+            assert.match(await text(page, '#import'), /^Paint with V[A-Z]{2}-\d{4}$/);
             assert.deepEqual(problems, []);
             await page.close();
         }

@@ -153,10 +153,26 @@ test('catalogue', async (t) => {
         assert.deepEqual(plain(fromText.folders.map((f) => [f.name, f.depth, f.materials.length])),
             [['Virel', 0, 1], ['Blues', 1, 1], ['Old', 1, 0], ['Deep', 2, 1]]);
         assert.deepEqual(plain(fromText.materials.map((m) => m.code)), ['VWH-9902', 'VBL-5203', null]);
-        assert.equal(fromText.byId.X2.hex, '#000000');
-        assert.equal(fromText.byCode['VBL-5203'][0].folderPath, 'Surfaces/Virel/Blues/');
-        assert.equal(Virel.finishOfProduct(fromText.byId.X3.product).id, 'matt');
-        assert.equal(Virel.finishOfProduct(fromText.byId.X2.product), null);
+        assert.equal(fromText.byId.get('X2').hex, '#000000');
+        assert.equal(fromText.byCode.get('VBL-5203')[0].folderPath, 'Surfaces/Virel/Blues/');
+        assert.equal(Virel.finishOfProduct(fromText.byId.get('X3').product).id, 'matt');
+        assert.equal(Virel.finishOfProduct(fromText.byId.get('X2').product), null);
+    });
+
+    await t.test('a catalogue read again keeps what did not change and reads anew what did', () => {
+        const read = (root, previous) => {
+            const out = Virel.catalogue.emptyFlat();
+            for (const step of Virel.catalogue.flattenSteps(Virel.catalogue.parse(root), out, previous)) void step;
+            return out;
+        };
+        const first = read(CATALOGUE);
+        const changed = JSON.parse(CATALOGUE);
+        changed.surfaces[0].color.red = 200;
+        changed.folders[0].surfaces[0].product.shine = 60;
+        const again = read(changed, first);
+        assert.equal(again.byId.get('X2'), first.byId.get('X2'), 'an unchanged material is kept');
+        assert.deepEqual([again.byId.get('X3').hex, again.byId.get('8F2C0001-0000-4000-8000-000000000001').product.shine], ['#c80201', 60]);
+        assert.deepEqual(plain(again.materials), plain(read(changed).materials), 'the same as reading it afresh');
     });
 
     await t.test('anything but a catalogue is refused in plain words', () => {

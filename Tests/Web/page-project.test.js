@@ -81,13 +81,14 @@ for (const { mode, fake } of MODES) {
             assert.deepEqual(await page.$$eval('.tree-folder .folder-name', (els) => els.map((e) => e.textContent)), ['Blues', 'Reds']);
             assert.deepEqual(await page.$$eval('.tree-mat .mat-finish', (els) => els.map((e) => e.textContent)), ['Satin', 'Satin']);
 
-            // Importing colours already there asks nothing of the project.
+            // A colour already there is offered for painting, not imported again.
             await page.click('#tab-colour');
             await clickSwatch(page, 0);
+            assert.equal(await text(page, '#import'), `Paint with ${blue.code}`);
             await page.click('#import');
             await settle(page, 40);
-            assert.equal((await calls(page)).filter((c) => c.name === 'createMaterials').length, 1);
-            assert.match(await text(page, '#message-text'), /already in the project/);
+            assert.deepEqual((await calls(page)).map((c) => c.name).filter((n) => n !== 'getMaterials'), ['createMaterials', 'beginPaint']);
+            assert.equal(await text(page, '.paint-name'), `${blue.code} ${blue.name}`);
             assert.deepEqual(problems, []);
             await page.close();
         });
@@ -133,6 +134,27 @@ describe('the catalogue as the project sends it', () => {
         await page.close();
     });
 
+    it('reads a large catalogue in slices and takes the newest when another arrives meanwhile', async () => {
+        const { page, problems } = await openPage(browser, { fake: { materials: [material('VBL-5203 One')] } });
+        await settle(page);
+        await page.click('#tab-project');
+        const readAtOnce = await page.evaluate(() => {
+            const product = { ambient: 1, diffuse: 2, shine: 3, specular: 4 };
+            const surfaces = Array.from({ length: 20000 }, (_, i) => ({ id: `B-${i}`, name: `Big ${i}`, color: { red: 1, green: 2, blue: 3 }, product }));
+            window.VirelEvents.onMaterialsModified({ path: 'Surfaces/Virel/', surfaces: [], folders: [{ path: 'Surfaces/Virel/Big/', folders: [], surfaces }] });
+            const atOnce = Virel.app.catalogue.flat.materials.length !== 1;
+            window.VirelEvents.onMaterialsModified(JSON.parse(window.__fake.catalogueText()));
+            return atOnce;
+        });
+        assert.equal(readAtOnce, false, 'the large catalogue is still being read when the call returns');
+        await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 300)));
+        await settle(page);
+        assert.deepEqual(await page.$$eval('[role="treeitem"]', (els) => els.map((e) => e.textContent.trim())), ['Blues 1', 'VBL-5203 One Satin']);
+        assert.equal(await text(page, '#tab-project'), 'Project (1)');
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+
     it('shows the project materials with their own colours, not the range colours', async () => {
         const { page } = await openPage(browser, { fake: { materials: [material('VBL-5203 One', 'Surfaces/Virel/Blues', { red: 255, green: 0, blue: 128 })] } });
         await settle(page);
@@ -169,7 +191,7 @@ describe('failed calls', () => {
             await page.click('#import');
             await settle(page, 40);
             assert.match(await text(page, '#message-text'), /^Imported 2 colours/);
-            assert.equal((await catalogue(page)).folders[0].surfaces.length, 2);
+            assert.equal((await catalogue(page)).folders.reduce((n, folder) => n + folder.surfaces.length, 0), 2);
             assert.deepEqual(problems, [], 'a failed call is no console error');
             await page.close();
         });

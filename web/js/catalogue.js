@@ -57,6 +57,19 @@
         return { id: s.id, name: s.name, rgb, hex: Virel.colour.toHex(rgb), product: s.product || null, folderPath, code: codeOfName(s.name) };
     }
 
+    function sameProduct(a, b) {
+        if (!a || !b) return a === b;
+        const keys = Object.keys(a);
+        return keys.length === Object.keys(b).length && keys.every((k) => a[k] === b[k]);
+    }
+
+    // Whether a material read before still says all that surface s in folderPath says.
+    function unchanged(m, s, folderPath) {
+        const color = s.color || {};
+        return m.name === s.name && m.folderPath === folderPath && m.rgb.r === channel(color.red)
+            && m.rgb.g === channel(color.green) && m.rgb.b === channel(color.blue) && sameProduct(m.product, s.product || null);
+    }
+
     // Counts what lies in and below a folder that is not shown.
     function countBranch(folder, left) {
         const stack = [folder];
@@ -69,13 +82,23 @@
         }
     }
 
-    // root -> { folders: [{ path, name, depth, materials, subfolders }], materials, byId, byCode, left }.
+    // Materials read between two steps of flattenSteps: small enough that a step never holds
+    // the page for long, large enough that stepping costs little.
+    const MATERIALS_PER_STEP = 100;
+
+    function emptyFlat() {
+        return { folders: [], materials: [], byId: new Map(), byCode: new Map(),
+            left: { deep: 0, broken: 0, folders: 0, materials: 0 } };
+    }
+
+    // Fills out (an emptyFlat) from root, pausing (yield) after every MATERIALS_PER_STEP
+    // materials, so that a large catalogue can be read a slice at a time between inputs.
     // Folders come depth first, each before its subfolders, as the tree shows them. What cannot be
     // shown is left out and counted in left: { deep, broken, materials, folders }.
-    function flatten(root) {
-        const out = { folders: [], materials: [], byId: Object.create(null), byCode: Object.create(null),
-            left: { deep: 0, broken: 0, folders: 0, materials: 0 } };
+    // previous: the flat of the catalogue read before, whose unchanged materials are kept as they are.
+    function* flattenSteps(root, out, previous) {
         const stack = [[root, 0]];
+        let sinceStep = 0;
         while (stack.length) {
             const [folder, depth] = stack.pop();
             if (!isFolder(folder)) {
@@ -89,22 +112,37 @@
                 continue;
             }
             const entry = { path: folder.path, name: depth === 0 ? 'Virel' : folderName(folder.path), depth, materials: [], subfolders: 0 };
+            entry.subfolders = depth < MAX_DEPTH ? folder.folders.filter(isFolder).length : 0;
             out.folders.push(entry);
             for (const s of folder.surfaces) {
-                if (!isMaterial(s) || out.byId[s.id]) {
+                if (++sinceStep >= MATERIALS_PER_STEP) {
+                    sinceStep = 0;
+                    yield;
+                }
+                if (!isMaterial(s) || out.byId.has(s.id)) {
                     out.left.broken += 1;
                     out.left.materials += 1;
                     continue;
                 }
-                const material = materialOf(s, folder.path);
+                const before = previous && previous.byId.get(s.id);
+                const material = before && unchanged(before, s, folder.path) ? before : materialOf(s, folder.path);
                 entry.materials.push(material);
                 out.materials.push(material);
-                out.byId[material.id] = material;
-                if (material.code) (out.byCode[material.code] = out.byCode[material.code] || []).push(material);
+                out.byId.set(material.id, material);
+                if (material.code) {
+                    const same = out.byCode.get(material.code);
+                    if (same) same.push(material); else out.byCode.set(material.code, [material]);
+                }
             }
-            entry.subfolders = depth < MAX_DEPTH ? folder.folders.filter(isFolder).length : 0;
             for (let j = folder.folders.length - 1; j >= 0; j--) stack.push([folder.folders[j], depth + 1]);
         }
+    }
+
+    // root -> { folders: [{ path, name, depth, materials, subfolders }], materials, byId (Map), byCode (Map of lists), left },
+    // all at once.
+    function flatten(root) {
+        const out = emptyFlat();
+        for (const step of flattenSteps(root, out)) void step;
         return out;
     }
 
@@ -147,6 +185,8 @@
         EMPTY: EMPTY,
         parse: parse,
         flatten: flatten,
+        flattenSteps: flattenSteps,
+        emptyFlat: emptyFlat,
         leftOutNote: leftOutNote,
         MAX_DEPTH: MAX_DEPTH,
         codeOfName: codeOfName,

@@ -41,7 +41,7 @@
 
         // The colour indices of the listed codes the range knows, newest first.
         indicesIn(range) {
-            return this.codes.map((code) => range.byCode[code]).filter(Boolean).map((c) => c.index);
+            return this.codes.map((code) => range.byCode.get(code)).filter(Boolean).map((c) => c.index);
         }
 
         save() {

@@ -160,10 +160,13 @@
             if (this.opening === undefined) this.opening = item;
             else if (this.opening !== item) this.opening = null;
             if (!this.opening) this.viewTimer = setTimeout(() => this.recent.add(item.code), VIEWED_AFTER_MS);
-            // Related colours take a few scans of the range: drawn once the details have been shown.
+            // Related colours take a few scans of the range: drawn once the frame that shows the
+            // new colour has been drawn, so that typing and moving through the grid never wait for them.
             if (this.relatedEl.dataset.index !== String(item.index)) {
                 fill(this.relatedEl);
-                this.relatedTimer = setTimeout(() => this.renderRelated(item), 0);
+                requestAnimationFrame(() => {
+                    if (this.item === item) this.relatedTimer = setTimeout(() => this.renderRelated(item), 0);
+                });
             }
         }
 

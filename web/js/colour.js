@@ -19,9 +19,19 @@
         return '#' + part(rgb.r) + part(rgb.g) + part(rgb.b);
     }
 
-    function linear(channel) {
+    function linearOf(channel) {
         var c = channel / 255;
         return c <= 0.04045 ? c / 12.92 : Math.pow((c + 0.055) / 1.055, 2.4);
+    }
+
+    // The 256 channel values looked up, not raised to a power each time: the whole range is
+    // converted while the page opens.
+    var LINEAR = [];
+    for (var v = 0; v < 256; v++) LINEAR[v] = linearOf(v);
+
+    function linear(channel) {
+        var t = LINEAR[channel];
+        return t === undefined ? linearOf(channel) : t;
     }
 
     // WCAG relative luminance, 0 (black) to 1 (white).

@@ -1,5 +1,6 @@
 /* The Colour panel: the active colour's values, whether it is in the project, what can be done
-   with it, and the finish and Import button for the colour or the selection. */
+   with it, and the finish and the main button: import the colour or the selection, or paint with
+   a colour already in the project. */
 (function (Virel) {
     'use strict';
 
@@ -14,7 +15,7 @@
             const el = this.el;
             fill(el.finish, Virel.finishes.map((f) => h('option', { value: f.id, text: f.label })));
             el.finish.addEventListener('change', () => { this.finish = el.finish.value; });
-            el.importButton.addEventListener('click', () => app.importer.importActiveOrSelection(app.rangeView.active));
+            el.importButton.addEventListener('click', () => app.importer.runMainAction(app.rangeView.active));
             el.details.addEventListener('click', (e) => {
                 const button = e.target.closest('button');
                 const item = app.rangeView.activeItem();
@@ -73,13 +74,11 @@
 
         renderImport() {
             const app = this.app;
-            const n = app.selection.count;
-            const item = app.rangeView.activeItem();
+            const action = app.importer.mainAction(app.rangeView.active);
             const busy = app.importer.busy;
-            const text = n ? `Import ${n} ${n === 1 ? 'colour' : 'colours'}` : item ? 'Import ' + item.code : 'Import';
             const b = this.el.importButton;
-            b.textContent = busy ? 'Importing…' : text;
-            b.disabled = !app.bridge.connected() || busy || (!n && !item);
+            b.textContent = busy ? 'Importing…' : action.text;
+            b.disabled = !app.bridge.connected() || busy || action.kind === 'none';
             this.el.finish.value = this.finish;
         }
     }

@@ -10,13 +10,24 @@
             this.busy = false;
         }
 
-        importActiveOrSelection(pos) {
-            let items = this.app.selection.items();
-            if (!items.length) {
-                const item = this.app.rangeView.itemAt(pos);
-                if (item) items = [item];
-            }
-            return this.importColours(items, false);
+        // What the Colour panel's main button and Enter in the grid do for the colour at pos or the
+        // selection: import the colours not yet in the project, or, for one colour already there,
+        // paint with it. -> { kind: 'import' | 'paint' | 'none', items, text }
+        mainAction(pos) {
+            const app = this.app;
+            const selected = app.selection.items();
+            const fresh = selected.filter((c) => !app.catalogue.inProject(c));
+            if (fresh.length) return { kind: 'import', items: selected, text: `Import ${fresh.length} ${fresh.length === 1 ? 'colour' : 'colours'}` };
+            const item = selected.length === 1 ? selected[0] : selected.length ? null : app.rangeView.itemAt(pos);
+            if (!item) return { kind: 'none', items: [], text: selected.length ? 'All in the project' : 'Import' };
+            if (app.catalogue.inProject(item)) return { kind: 'paint', items: [item], text: 'Paint with ' + item.code };
+            return { kind: 'import', items: [item], text: 'Import ' + item.code };
+        }
+
+        runMainAction(pos) {
+            const action = this.mainAction(pos);
+            if (action.kind === 'paint') return this.app.painting.paintWith(action.items[0]);
+            return this.importColours(action.items, false);
         }
 
         // Imports the colours not yet in the project, filed by family; a failure keeps the selection.
@@ -39,9 +50,9 @@
             const entries = Virel.catalogue.entriesFor(fresh, finish, (id) => app.rangeView.familyLabel(id));
             const hadFocus = document.activeElement;
             this.setBusy(true);
-            return app.bridge.catalogueCall('createMaterials', JSON.stringify(entries)).then((root) => {
+            // Busy until the new catalogue is the page's, so the button never offers the colours again.
+            return app.bridge.catalogueCall('createMaterials', JSON.stringify(entries)).then((root) => app.catalogue.apply(root)).then(() => {
                 this.setBusy(false);
-                app.catalogue.apply(root);
                 app.selection.drop(items);
                 let text = `Imported ${fresh.length === 1 ? fresh[0].code + ' ' + fresh[0].name : fresh.length + ' colours'}`
                     + ` (${finish.label.toLowerCase()}).`;
@@ -70,8 +81,7 @@
             const app = this.app;
             const material = app.catalogue.byId(id);
             const label = material?.name || 'the material';
-            return app.bridge.catalogueCall('deleteMaterial', id).then((root) => {
-                app.catalogue.apply(root);
+            return app.bridge.catalogueCall('deleteMaterial', id).then((root) => app.catalogue.apply(root)).then(() => {
                 const undo = material ? { label: 'Undo', run: () => this.restore(material) } : null;
                 app.messages.info(`Removed ${label} from the project.`, undo);
             }, (e) => app.failed(e));
@@ -86,8 +96,7 @@
                 path: material.folderPath.replace(/\/+$/, ''),
                 product: material.product || {}
             };
-            return app.bridge.catalogueCall('createMaterials', JSON.stringify([entry])).then((root) => {
-                app.catalogue.apply(root);
+            return app.bridge.catalogueCall('createMaterials', JSON.stringify([entry])).then((root) => app.catalogue.apply(root)).then(() => {
                 app.messages.info(`Put ${material.name} back in the project.`);
             }, (e) => app.failed(e));
         }

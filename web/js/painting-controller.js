@@ -44,6 +44,12 @@
             return this.app.importer.importColours([item], true);
         }
 
+        // Chooses a colour already in the project and starts painting with it.
+        paintWith(item) {
+            this.chooseColour(item);
+            return this.active ? Promise.resolve() : this.start();
+        }
+
         setActive(painting) {
             this.active = painting;
             this.render();

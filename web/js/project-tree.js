@@ -9,6 +9,7 @@
     const ROW_HEIGHT = 24;
     const INDENT_PX = 14;
     const OVERSCAN_ROWS = 6;
+    const ROWS_PER_STEP = 250;
 
     // options: { onChoose(id), onRemove(id), finishLabel(material) }; note: the element that
     // says why there is nothing to list, or what was left out.
@@ -18,6 +19,7 @@
             this.noteEl = note;
             this.opt = options;
             this.collapsed = new Set();
+            this.collapsedVersion = 0;
             this.rows = [];          // { key, folder | material, level, setsize, posinset }
             this.keyIndex = new Map();
             this.drawn = new Map();  // key -> row element
@@ -37,10 +39,13 @@
         }
 
         // flat: the flattened catalogue (Virel.catalogue.flatten) or null; note: text shown instead.
-        render(flat, chosenId, note) {
+        // built: rows made beforehand for flat (prepareRows), used when no folder was folded or
+        // unfolded since.
+        render(flat, chosenId, note, built) {
             this.flat = flat;
             this.chosenId = chosenId;
-            this.buildRows();
+            if (built && built.collapsedVersion === this.collapsedVersion) this.takeRows(built);
+            else this.buildRows();
             let text = '';
             if (!flat) text = note || '';
             else if (!flat.materials.length && flat.folders.length <= 1) text = 'No Virel colours in this project yet. Choose colours in the range and import them.';
@@ -56,12 +61,24 @@
         }
 
         buildRows() {
+            const built = this.prepareRows(this.flat);
+            for (const step of built.steps) void step;
+            this.takeRows(built);
+        }
+
+        // The rows a catalogue shows with the folders folded as they are now, made a step at a
+        // time (steps, an iterator) so that ten thousand rows can be made between inputs.
+        // -> { steps, rows, keyIndex, collapsedVersion }
+        prepareRows(flat) {
             const rows = [];
-            this.keyIndex = new Map();
-            const flat = this.flat;
-            if (flat && (flat.materials.length || flat.folders.length > 1)) {
+            const keyIndex = new Map();
+            const add = (row) => { keyIndex.set(row.key, rows.length); rows.push(row); };
+            const collapsed = this.collapsed;
+            const steps = (function* () {
+                if (!flat || (!flat.materials.length && flat.folders.length <= 1)) return;
                 const parents = [];     // per depth: { folder, next } to number subfolders among their siblings
                 let hiddenBelow = -1;
+                let sinceStep = 0;
                 for (const folder of flat.folders) {
                     const parent = folder.depth > 0 ? parents[folder.depth - 1] : null;
                     const posinset = parent ? parent.folder.materials.length + (++parent.next) : 1;
@@ -71,16 +88,22 @@
                     const level = Math.max(1, folder.depth);
                     if (folder.depth > 0) {
                         const setsize = parent.folder.materials.length + parent.folder.subfolders;
-                        rows.push({ key: 'f:' + folder.path, folder, level, setsize, posinset });
-                        if (this.collapsed.has(folder.path)) { hiddenBelow = folder.depth; continue; }
+                        add({ key: 'f:' + folder.path, folder, level, setsize, posinset });
+                        if (collapsed.has(folder.path)) { hiddenBelow = folder.depth; continue; }
                     }
                     const setsize = folder.materials.length + folder.subfolders;
                     const mLevel = folder.depth > 0 ? level + 1 : 1;
-                    folder.materials.forEach((material, i) => rows.push({ key: 'm:' + material.id, material, level: mLevel, setsize, posinset: i + 1 }));
+                    folder.materials.forEach((material, i) => add({ key: 'm:' + material.id, material, level: mLevel, setsize, posinset: i + 1 }));
+                    sinceStep += folder.materials.length + 1;
+                    if (sinceStep >= ROWS_PER_STEP) { sinceStep = 0; yield; }
                 }
-            }
-            rows.forEach((row, i) => this.keyIndex.set(row.key, i));
-            this.rows = rows;
+            })();
+            return { steps, rows, keyIndex, collapsedVersion: this.collapsedVersion };
+        }
+
+        takeRows(built) {
+            this.keyIndex = built.keyIndex;
+            this.rows = built.rows;
         }
 
         // What a drawn row shows; the row is rebuilt only when this changes (the roving tab stop
@@ -93,6 +116,12 @@
         }
 
         draw() {
+            // Nothing to list: no need to ask the layout where the list is scrolled to.
+            if (!this.rows.length) {
+                for (const el of this.drawn.values()) el.remove();
+                this.drawn.clear();
+                return;
+            }
             const top = this.el.scrollTop, height = this.el.clientHeight || ROW_HEIGHT * 20;
             const first = Math.max(0, Math.floor(top / ROW_HEIGHT) - OVERSCAN_ROWS);
             const last = Math.min(this.rows.length - 1, Math.floor((top + height) / ROW_HEIGHT) + OVERSCAN_ROWS);
@@ -197,6 +226,7 @@
 
         toggleFolder(path) {
             if (this.collapsed.has(path)) this.collapsed.delete(path); else this.collapsed.add(path);
+            this.collapsedVersion += 1;
             this.render(this.flat, this.chosenId, this.noteEl.textContent);
         }
 

@@ -10,7 +10,7 @@
             this.app = app;
             this.el = app.el;
             this.index = app.range;
-            this.query = { text: '', family: '', sort: 'lightness' };
+            this.query = { text: '', family: '', sort: 'families' };
             this.result = null;
             this.familyLabels = new Map(this.index.families.map((f) => [f.id, f.label]));
             this.tools = new Virel.ColourTools({
@@ -29,7 +29,7 @@
                 onActive: () => app.details.render(),
                 onPick: (pos, e) => app.selection.pick(pos, e),
                 onToggle: (pos) => app.selection.toggleAt(pos),
-                onEnter: (pos) => app.importer.importActiveOrSelection(pos),
+                onEnter: (pos) => app.importer.runMainAction(pos),
                 onExtend: (pos) => app.selection.extendTo(pos)
             });
         }

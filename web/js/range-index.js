@@ -24,7 +24,7 @@
         var list = Array.isArray(data) ? data : (data && data.colours) || [];
         this.families = (data && data.families) || [];
         this.colours = new Array(list.length);
-        this.byCode = Object.create(null);
+        this.byCode = new Map();
         for (var i = 0; i < list.length; i++) {
             var src = list[i];
             var rgb = fastRgb(src.hex) || colour.parseHex(src.hex) || { r: 0, g: 0, b: 0 };
@@ -42,29 +42,71 @@
                 ink: colour.inkFor(rgb)
             };
             item.lightness = typeof src.l === 'number' ? src.l : item.lab[0];
+            this.colours[i] = item;
+            this.byCode.set(item.code, item);
+        }
+        this.colour = colour;
+        this.searchReady = false;
+        this._orders = Object.create(null);
+    }
+
+    function byHue(a, b) {
+        var ga = a.chroma < 2.5 ? 1 : 0, gb = b.chroma < 2.5 ? 1 : 0;
+        return ga - gb || (ga ? 0 : a.hue - b.hue) || b.lightness - a.lightness || a.index - b.index;
+    }
+
+    // Each sort order is made the first time it is asked for, so that opening the page sorts once.
+    var ORDERS = {
+        families: function (index) { return index._familiesSideBySide(byHue); },
+        lightness: function (index) {
+            return index._order(function (a, b) { return b.lightness - a.lightness || a.hue - b.hue || a.index - b.index; });
+        },
+        hue: function (index) { return index._order(byHue); },
+        lrv: function (index) { return index._order(function (a, b) { return b.lrv - a.lrv || a.index - b.index; }); },
+        'lrv-low': function (index) { return index._order(function (a, b) { return a.lrv - b.lrv || a.index - b.index; }); }
+    };
+
+    RangeIndex.prototype.order = function (sort) {
+        var name = ORDERS[sort] ? sort : 'families';
+        return this._orders[name] || (this._orders[name] = ORDERS[name](this));
+    };
+
+    // The folded texts search compares with, made on the first search (or when the page is idle).
+    RangeIndex.prototype.prepareSearch = function () {
+        if (this.searchReady) return;
+        for (var i = 0; i < this.colours.length; i++) {
+            var item = this.colours[i];
             var code = item.code.toLowerCase();
             item.codeKey = code;
             item.nameKey = Virel.searchText.fold(item.name);
             item.key = code + ' ' + code.replace(/[^a-z0-9]/g, '') + ' ' + item.nameKey;
-            this.colours[i] = item;
-            this.byCode[item.code] = item;
         }
-        this.colour = colour;
-        this.orders = {
-            lightness: this._order(function (a, b) {
-                return b.lightness - a.lightness || a.hue - b.hue || a.index - b.index;
-            }),
-            hue: this._order(function (a, b) {
-                var ga = a.chroma < 2.5 ? 1 : 0, gb = b.chroma < 2.5 ? 1 : 0;
-                return ga - gb || (ga ? 0 : a.hue - b.hue) || b.lightness - a.lightness || a.index - b.index;
-            }),
-            lrv: this._order(function (a, b) { return b.lrv - a.lrv || a.index - b.index; }),
-            'lrv-low': this._order(function (a, b) { return a.lrv - b.lrv || a.index - b.index; })
-        };
-    }
+        this.searchReady = true;
+    };
 
     RangeIndex.prototype._order = function (compare) {
         return this.colours.slice().sort(compare).map(function (c) { return c.index; });
+    };
+
+    // One colour of each family in turn, each family in its own hue order, so that the first
+    // screen shows the whole range rather than the lightest colours of it.
+    RangeIndex.prototype._familiesSideBySide = function (compare) {
+        var lists = Object.create(null), ids = [];
+        var sorted = this.colours.slice().sort(compare);
+        for (var i = 0; i < sorted.length; i++) {
+            var f = sorted[i].family;
+            if (!lists[f]) { lists[f] = []; ids.push(f); }
+            lists[f].push(sorted[i].index);
+        }
+        var known = this.families.map(function (x) { return x.id; }).filter(function (id) { return lists[id]; });
+        var order = known.concat(ids.filter(function (id) { return known.indexOf(id) < 0; }));
+        var out = [];
+        for (var round = 0; out.length < sorted.length; round++) {
+            for (var k = 0; k < order.length; k++) {
+                if (round < lists[order[k]].length) out.push(lists[order[k]][round]);
+            }
+        }
+        return out;
     };
 
     RangeIndex.prototype.familyCount = function (family) {
@@ -105,7 +147,7 @@
     RangeIndex.prototype._candidates = function (query) {
         var family = query.family || '';
         var band = LRV_BANDS[query.lrv] || null;
-        var order = query.within && query.keepOrder ? query.within : this.orders[query.sort] || this.orders.lightness;
+        var order = query.within && query.keepOrder ? query.within : this.order(query.sort);
         var member = null;
         if (query.within && !query.keepOrder) {
             member = Object.create(null);
@@ -131,6 +173,7 @@
         var candidates = this._candidates(query);
         var i, c;
         if (!text) return { mode: 'all', items: candidates.map(function (x) { return x.index; }) };
+        this.prepareSearch();
         var needle = Virel.searchText.fold(text).replace(/\s+/g, ' ');
         var words = needle.split(' ');
         var exact = [], first = [], second = [];

@@ -3,7 +3,7 @@
 (function (Virel) {
     'use strict';
 
-    const OVERSCAN_ROWS = 2;
+    const OVERSCAN_ROWS = 1;
 
     // options: { cellWidth, cellHeight, gap, label(item), marks(item) -> { selected, inProject },
     //            onActive(pos), onToggle(pos), onEnter(pos), onPick(pos, event), onExtend(pos) }
@@ -17,6 +17,7 @@
         this.pool = [];
         this.cols = 1;
         this.cellW = options.cellWidth;
+        this.cellH = options.cellHeight;
         this.rowH = options.cellHeight + options.gap;
         this.first = 0;
         this.last = -1;
@@ -48,10 +49,19 @@
     };
 
     // Fits the columns to the grid's width; drawing waits when the caller draws next anyway.
+    // Swatches grow with the window, a little wider and taller than the width alone would make
+    // them, so that a wider palette shows longer names whole rather than only more columns.
     SwatchGrid.prototype.layout = function (noDraw) {
         const width = this.el.clientWidth - this.opt.gap;
-        this.cols = Math.max(1, Math.floor(width / (this.opt.cellWidth + this.opt.gap)));
+        const least = Math.max(this.opt.cellWidth, Math.round(36 + width / 14));
+        this.cols = Math.max(1, Math.floor(width / (least + this.opt.gap)));
         this.cellW = Math.floor(width / this.cols) - this.opt.gap;
+        const cellH = Math.max(this.opt.cellHeight, Math.min(Math.round(this.cellW * 0.72), 80));
+        if (cellH !== this.cellH) {
+            this.cellH = cellH;
+            this.rowH = cellH + this.opt.gap;
+            for (const cell of this.pool) cell.style.height = cellH + 'px';
+        }
         const rows = Math.ceil(this.items.length / this.cols);
         const height = (rows * this.rowH + this.opt.gap) + 'px';
         if (this.spacer.style.height !== height) this.spacer.style.height = height;
@@ -95,7 +105,7 @@
             cell._item = null;
             cell._state = null;
             cell._pos = -1;
-            cell.style.height = this.opt.cellHeight + 'px';
+            cell.style.height = this.cellH + 'px';
             this.el.appendChild(cell);
             this.pool[k] = cell;
         }
@@ -136,9 +146,10 @@
             if (cell._item !== item) {
                 cell._item = item;
                 cell.style.background = item.hex;
-                cell.style.color = Virel.colour.inkFor(item.rgb);
+                cell.style.color = item.ink || Virel.colour.inkFor(item.rgb);
                 cell._code.textContent = item.code;
                 cell._name.textContent = item.name;
+                cell.title = item.code + ' ' + item.name;
                 cell._state = null;
             }
             const marks = this.opt.marks(item);

@@ -1,0 +1,47 @@
+/* Long work done a slice at a time: an iterator is stepped until a slice's time is used up, then
+   the page gets the turn (input, drawing) before the next slice. Work that fits in one slice is
+   done at once, before the call returns. */
+(function (Virel) {
+    'use strict';
+
+    const SLICE_MS = 8;
+    // A step that yields this ends its slice at once: what follows gets a slice of its own.
+    const PAUSE = {};
+
+    // A message to oneself comes back after waiting input and timers, without the clamping that
+    // nested setTimeout calls get.
+    const channel = typeof MessageChannel === 'function' ? new MessageChannel() : null;
+    const waiting = [];
+    if (channel) channel.port1.onmessage = () => waiting.shift()?.();
+
+    function nextTurn(fn) {
+        if (!channel) { setTimeout(fn, 0); return; }
+        waiting.push(fn);
+        channel.port2.postMessage(0);
+    }
+
+    // steps: an iterator; options: { stillWanted() -> false to give up, onPause() between slices }.
+    // Resolves with true when the steps are done, false when given up.
+    Virel.runInSlices = function (steps, { stillWanted = () => true, onPause = () => {} } = {}) {
+        return new Promise((resolve, reject) => {
+            const slice = () => {
+                try {
+                    if (!stillWanted()) { resolve(false); return; }
+                    const t0 = performance.now();
+                    for (;;) {
+                        const step = steps.next();
+                        if (step.done) { resolve(true); return; }
+                        if (step.value === PAUSE || performance.now() - t0 >= SLICE_MS) break;
+                    }
+                    onPause();
+                    nextTurn(slice);
+                } catch (e) {
+                    reject(e);
+                }
+            };
+            slice();
+        });
+    };
+    Virel.runInSlices.PAUSE = PAUSE;
+    Virel.runInSlices.SLICE_MS = SLICE_MS;
+})(window.Virel = window.Virel || {});
