@@ -12,7 +12,7 @@ const { palettePage } = require('../../Tests/Serve/palette-page.js');
 
 const CALLS = 200;
 const median = (xs) => xs.slice().sort((a, b) => a - b)[Math.floor(xs.length / 2)];
-const materials = Array.from({ length: 100 }, (_, i) => JSON.stringify({ do: 'addMaterial', path: ['Surfaces', 'Virel', 'Bench'], name: `VBE-${i}`, rgb: [0.5, 0.4, i / 100] }));
+const materials = Array.from({ length: 100 }, (_, i) => JSON.stringify({ do: 'addMaterial', path: ['Surfaces', 'Virel', 'Bench'], name: `VBE-${i}`, rgb: [i % 2 ? 0.9 : 0.1, 0.4, i / 100] }));
 
 // `virel-host run`: per call, the time of a run with many calls less that of a run with one.
 function runCallMs() {
@@ -59,8 +59,8 @@ async function main() {
     await palettePage.projectTab(frame).click();
     const paintMs = [];
     for (let i = 0; i < 8; i++) {
-        // the first and the last material of the tree: two different colours
-        await palettePage.material(frame, i % 2 ? 101 : 0).click();
+        // the first two materials of the tree: two different colours
+        await palettePage.material(frame, i % 2).click();
         await palettePage.paintButton(frame).click();
         await hostPage.prompt(page).waitFor({ state: 'visible' });
         const before = await pixelAt(page, 715, 520);
