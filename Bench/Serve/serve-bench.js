@@ -7,11 +7,16 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { startSandbox } = require('../../Tests/Serve/sandbox.js');
-const { openHostPage, paletteFrame, pixelAt, hostPage } = require('../../Tests/Serve/host-page.js');
+const { launchBrowser, hostPage } = require('../../Tests/Serve/host-page.js');
 const { palettePage } = require('../../Tests/Serve/palette-page.js');
 
 const CALLS = 200;
+const LOADS = 5;
+const PAINTS = 9;
+// a point on the front wall, left of the door, in the view the host page starts with
+const WALL = { x: 715, y: 520 };
 const median = (xs) => xs.slice().sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+// two neighbours in the project list never share a colour
 const materials = Array.from({ length: 100 }, (_, i) => JSON.stringify({ do: 'addMaterial', path: ['Surfaces', 'Virel', 'Bench'], name: `VBE-${i}`, rgb: [i % 2 ? 0.9 : 0.1, 0.4, i / 100] }));
 
 // `virel-host run`: per call, the time of a run with many calls less that of a run with one.
@@ -28,17 +33,70 @@ function runCallMs() {
     return median(samples);
 }
 
+// Installed in the host page: window.redrawn resolves with the time from the next press on
+// the 3D window until a frame whose pixel at (x, y) differs from the one now drawn there. The
+// pixel is read from the 3D window's own drawing buffer once per frame.
+function watchRedraw([x, y]) {
+    const canvas = document.querySelector('#view-3d canvas');
+    const box = canvas.getBoundingClientRect();
+    const scale = canvas.width / box.width;
+    const gl = canvas.getContext('webgl2');
+    const at = [Math.round((x - box.left) * scale), canvas.height - 1 - Math.round((y - box.top) * scale)];
+    const read = () => {
+        const pixel = new Uint8Array(4);
+        gl.readPixels(...at, 1, 1, gl.RGBA, gl.UNSIGNED_BYTE, pixel);
+        return pixel.join();
+    };
+    const before = read();
+    window.redrawn = new Promise((resolve, reject) => {
+        canvas.addEventListener('pointerdown', (down) => {
+            const frame = () => {
+                const ms = performance.now() - down.timeStamp;
+                if (read() !== before) resolve(ms);
+                else if (ms > 10000) reject(new Error('the face was not drawn anew'));
+                else requestAnimationFrame(frame);
+            };
+            requestAnimationFrame(frame);
+        }, { once: true });
+    });
+}
+
+// From navigation until the 3D view shows the house and, opened from the menu at once, the
+// palette page has handled onCreated and shows the project's materials.
+async function pagesReadyMs(browser, url) {
+    const page = await browser.newPage({ viewport: { width: 1400, height: 850 } });
+    const start = Date.now();
+    await page.goto(url, { waitUntil: 'commit' });
+    await page.waitForFunction(() => document.body.dataset.ready && new Promise((drawn) => requestAnimationFrame(() => drawn(true))));
+    await hostPage.menu(page, 'Virel').click();
+    await hostPage.menuItem(page, /open colour palette/i).click();
+    const frame = await (await page.waitForSelector('#palette-body iframe')).contentFrame();
+    await frame.waitForFunction(() => document.readyState === 'complete' && window.VirelEvents);
+    await palettePage.projectTab(frame).filter({ hasText: '(100)' }).waitFor();
+    const ms = Date.now() - start;
+    await page.close();
+    return ms;
+}
+
 async function main() {
     const runMs = runCallMs();
     const sandbox = await startSandbox(28);
     for (const step of materials) await sandbox.step(JSON.parse(step));
-    const navigated = Date.now();
-    const { browser, page } = await openHostPage(sandbox.url);
+    const browser = await launchBrowser();
+    const readyMs = [];
+    for (let i = 0; i < LOADS; i++) {
+        readyMs.push(await pagesReadyMs(browser, sandbox.url));
+        // the project closes: the palette goes, and the next one is made afresh
+        await sandbox.step({ do: 'hostEvent', code: '0x40' });
+    }
+
+    const page = await browser.newPage({ viewport: { width: 1400, height: 850 } });
+    await page.goto(sandbox.url);
+    await page.waitForSelector('body[data-ready]');
     await hostPage.menu(page, 'Virel').click();
     await hostPage.menuItem(page, /open colour palette/i).click();
-    const frame = await paletteFrame(page);
-    await frame.waitForFunction(() => document.querySelector('#count') && document.querySelector('#count').textContent !== '');
-    const readyMs = Date.now() - navigated;
+    const frame = await (await page.waitForSelector('#palette-body iframe')).contentFrame();
+    await palettePage.projectTab(frame).filter({ hasText: '(100)' }).waitFor();
 
     // browser → HTTP → UI thread → add-on → back, as the palette page calls it
     const callMs = await frame.evaluate(async (calls) => {
@@ -51,23 +109,15 @@ async function main() {
         return times.sort((a, b) => a - b)[Math.floor(times.length / 2)];
     }, CALLS);
 
-    await frame.getByRole('searchbox').fill('teal');
-    await palettePage.colour(frame, 0).click();
-    await palettePage.colour(frame, 1).click({ modifiers: ['Control'] });
-    await palettePage.importButton(frame).click();
-    await page.waitForFunction(() => document.querySelectorAll('#folders .material').length === 102);
     await palettePage.projectTab(frame).click();
     const paintMs = [];
-    for (let i = 0; i < 8; i++) {
-        // the first two materials of the tree: two different colours
+    for (let i = 0; i < PAINTS; i++) {
         await palettePage.material(frame, i % 2).click();
         await palettePage.paintButton(frame).click();
         await hostPage.prompt(page).waitFor({ state: 'visible' });
-        const before = await pixelAt(page, 715, 520);
-        const start = Date.now();
-        await page.mouse.click(715, 520);
-        while ((await pixelAt(page, 715, 520)).every((c, k) => c === before[k]) && Date.now() - start < 5000) { /* poll */ }
-        paintMs.push(Date.now() - start);
+        await page.evaluate(watchRedraw, [WALL.x, WALL.y]);
+        await page.mouse.click(WALL.x, WALL.y);
+        paintMs.push(await page.evaluate(() => window.redrawn));
         // the page asks for the next pick; the user ends painting
         await hostPage.prompt(page).waitFor({ state: 'visible' });
         await page.keyboard.press('Escape');
@@ -77,8 +127,8 @@ async function main() {
     await sandbox.stop();
     console.log(JSON.stringify({
         pageCallMs: { sandbox: +callMs.toFixed(2), run: +runMs.toFixed(2), above: +(callMs - runMs).toFixed(2), goal: 3 },
-        clickToDrawnMs: { median: median(paintMs), goal: 100 },
-        pagesReadyMs: { value: readyMs, goal: 1500 },
+        clickToDrawnMs: { median: +median(paintMs).toFixed(1), goal: 100 },
+        pagesReadyMs: { median: median(readyMs), goal: 1500 },
     }, null, 1));
 }
 
