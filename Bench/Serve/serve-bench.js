@@ -61,21 +61,21 @@ function watchRedraw([x, y]) {
     });
 }
 
-// From navigation until the 3D view shows the house and, opened from the menu at once, the
-// palette page has handled onCreated and shows the project's materials.
+// From navigation until the 3D view shows the house and, opened from the menu as soon as
+// the menu is there, the palette page has handled onCreated and shows the project's
+// materials; timed by the browser's clock from the start of navigation.
 async function pagesReadyMs(browser, url) {
     const page = await browser.newPage({ viewport: { width: 1400, height: 850 } });
-    const start = Date.now();
     await page.goto(url, { waitUntil: 'commit' });
-    await page.waitForFunction(() => document.body.dataset.ready && new Promise((drawn) => requestAnimationFrame(() => drawn(true))));
-    await hostPage.menu(page, 'Virel').click();
-    await hostPage.menuItem(page, /open colour palette/i).click();
+    const drawnAt = await page.waitForFunction(() => document.body.dataset.ready && new Promise((drawn) => requestAnimationFrame(() => drawn(performance.now()))));
+    await page.evaluate(() => document.querySelector('#menus [role="menuitem"]').click());
     const frame = await (await page.waitForSelector('#palette-body iframe')).contentFrame();
     await frame.waitForFunction(() => document.readyState === 'complete' && window.VirelEvents);
-    await palettePage.projectTab(frame).filter({ hasText: '(100)' }).waitFor();
-    const ms = Date.now() - start;
+    // the page's own call made on onCreated: the project tab counts the project's materials
+    const readyAt = await frame.waitForFunction(() => /\(100\)/.test(document.querySelector('[role="tab"][aria-controls="panel-project"]').textContent) && performance.timeOrigin + performance.now());
+    const times = { drawn: await drawnAt.jsonValue(), ready: (await readyAt.jsonValue()) - (await page.evaluate(() => performance.timeOrigin)) };
     await page.close();
-    return ms;
+    return times;
 }
 
 async function main() {
@@ -109,6 +109,17 @@ async function main() {
         return times.sort((a, b) => a - b)[Math.floor(times.length / 2)];
     }, CALLS);
 
+    // the browser's own share: a request that never reaches the UI thread
+    const fetchMs = await page.evaluate(async (calls) => {
+        const times = [];
+        for (let i = 0; i < calls; i++) {
+            const start = performance.now();
+            await (await fetch('/api/transcript?since=1000000000')).json();
+            times.push(performance.now() - start);
+        }
+        return times.sort((a, b) => a - b)[Math.floor(times.length / 2)];
+    }, CALLS);
+
     await palettePage.projectTab(frame).click();
     const paintMs = [];
     for (let i = 0; i < PAINTS; i++) {
@@ -126,9 +137,9 @@ async function main() {
     await browser.close();
     await sandbox.stop();
     console.log(JSON.stringify({
-        pageCallMs: { sandbox: +callMs.toFixed(2), run: +runMs.toFixed(2), above: +(callMs - runMs).toFixed(2), goal: 3 },
+        pageCallMs: { sandbox: +callMs.toFixed(2), run: +runMs.toFixed(2), above: +(callMs - runMs).toFixed(2), browserFetch: +fetchMs.toFixed(2), goal: 3 },
         clickToDrawnMs: { median: +median(paintMs).toFixed(1), goal: 100 },
-        pagesReadyMs: { median: median(readyMs), goal: 1500 },
+        pagesReadyMs: { median: +median(readyMs.map((r) => r.ready)).toFixed(0), first: +readyMs[0].ready.toFixed(0), houseDrawn: +median(readyMs.map((r) => r.drawn)).toFixed(0), goal: 1500 },
     }, null, 1));
 }
 

@@ -21,6 +21,8 @@ function modelPolygons(state) {
     return polygons;
 }
 
+const EDGE_COLOUR = 0x333333;
+
 function shapeOf(state) {
     return JSON.stringify(state.elements.map((e) => [e.guid, e.pickKind, e.bodies.map((body) => body.map((p) => p.vertices))]));
 }
@@ -40,8 +42,10 @@ export class Scene3D {
         this.controls.target.set(3, 2, 1.4);
         this.controls.addEventListener('change', () => this.render());
         this.controls.update();
+        // faces and edges take their colours from their vertices alike, so that both are drawn by
+        // one shader program: a software renderer takes long to compile each
         this.faces = new THREE.Mesh(new THREE.BufferGeometry(), new THREE.MeshBasicMaterial({ vertexColors: true, side: THREE.DoubleSide }));
-        this.edges = new THREE.LineSegments(new THREE.BufferGeometry(), new THREE.LineBasicMaterial({ color: 0x333333 }));
+        this.edges = new THREE.LineSegments(new THREE.BufferGeometry(), new THREE.LineBasicMaterial({ vertexColors: true, side: THREE.DoubleSide }));
         this.scene.add(this.faces, this.edges);
         this.polygons = [];
         this.picking = false;
@@ -96,6 +100,8 @@ export class Scene3D {
         faces.setAttribute('color', new THREE.Float32BufferAttribute(new Float32Array(positions.length), 3));
         const edges = new THREE.BufferGeometry();
         edges.setAttribute('position', new THREE.Float32BufferAttribute(outline, 3));
+        const edge = new THREE.Color(EDGE_COLOUR).toArray();
+        edges.setAttribute('color', new THREE.Float32BufferAttribute(outline.map((_, i) => edge[i % 3]), 3));
         this.faces.geometry.dispose();
         this.edges.geometry.dispose();
         this.faces.geometry = faces;

@@ -170,15 +170,32 @@ void GetState (const RouteContext& context, httplib::Response& response)
                                            context.options.answerTimeout));
 }
 
-void SendFile (const std::filesystem::path& folder, const std::string& relative, httplib::Response& response)
+// A file's version as the browser's cache knows it: its size and when it was last written.
+std::string VersionOf (const std::filesystem::path& file)
+{
+    std::error_code error;
+    const auto      written = std::filesystem::last_write_time (file, error).time_since_epoch ().count ();
+    return "\"" + std::to_string (std::filesystem::file_size (file, error)) + "-" + std::to_string (written) + "\"";
+}
+
+// The browser keeps what it was sent and asks each time whether it is still current, so that a
+// page opened again takes its scripts, and the code compiled from them, from its cache.
+void SendFile (const std::filesystem::path& folder, const std::string& relative, const httplib::Request& request,
+               httplib::Response& response)
 {
     const std::optional<std::filesystem::path> file = folder.empty () ? std::nullopt : FileInside (folder, relative);
     if (!file.has_value ())
         return Refuse (response, 404, "no such file");
+    const std::string version = VersionOf (*file);
+    response.set_header ("Cache-Control", "no-cache");
+    response.set_header ("ETag", version);
+    if (request.get_header_value ("If-None-Match") == version) {
+        response.status = 304;
+        return;
+    }
     std::ifstream      input (*file, std::ios::binary);
     std::ostringstream content;
     content << input.rdbuf ();
-    response.set_header ("Cache-Control", "no-store");
     SendAsIs (response, content.str (), ContentTypeOf (*file));
 }
 
@@ -198,17 +215,17 @@ void AddRoutes (httplib::Server& server, const RouteContext& context)
     server.Get ("/api/events",
                 [context] (const httplib::Request& request, httplib::Response& response) { GetEvents (context, request, response); });
     server.Get ("/api/state", [context] (const httplib::Request&, httplib::Response& response) { GetState (context, response); });
-    server.Get ("/", [context] (const httplib::Request&, httplib::Response& response) {
-        SendFile (context.options.hostPageFolder, "index.html", response);
+    server.Get ("/", [context] (const httplib::Request& request, httplib::Response& response) {
+        SendFile (context.options.hostPageFolder, "index.html", request, response);
     });
     server.Get ("/host/(.+)", [context] (const httplib::Request& request, httplib::Response& response) {
-        SendFile (context.options.hostPageFolder, request.matches[1], response);
+        SendFile (context.options.hostPageFolder, request.matches[1], request, response);
     });
     server.Get ("/three/(.+)", [context] (const httplib::Request& request, httplib::Response& response) {
-        SendFile (context.options.threeFolder, request.matches[1], response);
+        SendFile (context.options.threeFolder, request.matches[1], request, response);
     });
     server.Get ("/palette/(.+)", [context] (const httplib::Request& request, httplib::Response& response) {
-        SendFile (context.paletteFolder (), request.matches[1], response);
+        SendFile (context.paletteFolder (), request.matches[1], request, response);
     });
     server.set_error_handler ([] (const httplib::Request&, httplib::Response& response) {
         if (response.body.empty ())
