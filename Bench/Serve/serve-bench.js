@@ -1,12 +1,12 @@
 // The sandbox's speed: a page call through it against the same call in `virel-host run`, the
 // click on a face until it is drawn in its new colour, and the host and palette pages ready
-// after navigation. Medians; run with `npm run bench:serve`.
+// after navigation. Medians; run with `npm run bench:serve` (VIREL_BUILD=FOLDER for another build).
 'use strict';
 const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { startSandbox } = require('../../Tests/Serve/sandbox.js');
+const { startSandbox, BUILD } = require('../../Tests/Serve/sandbox.js');
 const { launchBrowser, hostPage } = require('../../Tests/Serve/host-page.js');
 const { palettePage } = require('../../Tests/Serve/palette-page.js');
 
@@ -26,7 +26,7 @@ function runCallMs() {
         fs.writeFileSync(file, ['{"do":"load"}', ...materials, '{"do":"menu","list":32500,"item":1}',
             ...Array(calls).fill('{"do":"call","fn":"getMaterials"}')].join('\n'));
         const start = process.hrtime.bigint();
-        spawnSync(path.resolve(__dirname, '../../build/virel-host'), ['run', file], { stdio: 'ignore' });
+        spawnSync(path.join(BUILD, 'virel-host'), ['run', file], { stdio: 'ignore' });
         return Number(process.hrtime.bigint() - start) / 1e6;
     };
     const samples = Array.from({ length: 5 }, () => (runWith(CALLS + 1) - runWith(1)) / CALLS);
