@@ -5,8 +5,12 @@ const { chromium } = require('playwright-core');
 
 const CHROMIUM_ARGS = ['--no-sandbox', '--use-gl=swiftshader', '--enable-unsafe-swiftshader', '--ignore-gpu-blocklist'];
 
+function launchBrowser() {
+    return chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: CHROMIUM_ARGS });
+}
+
 async function openHostPage(url) {
-    const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: CHROMIUM_ARGS });
+    const browser = await launchBrowser();
     const page = await browser.newPage({ viewport: { width: 1400, height: 850 } });
     await page.goto(url);
     await page.waitForSelector('body[data-ready]');
@@ -27,12 +31,11 @@ function pixelAt(page, x, y) {
         const canvas = document.querySelector('#view-3d canvas');
         const box = canvas.getBoundingClientRect();
         const copy = document.createElement('canvas');
-        copy.width = canvas.width;
-        copy.height = canvas.height;
+        copy.width = copy.height = 1;
         const context = copy.getContext('2d');
-        context.drawImage(canvas, 0, 0);
         const scale = canvas.width / box.width;
-        return Array.from(context.getImageData(Math.round((px - box.left) * scale), Math.round((py - box.top) * scale), 1, 1).data.slice(0, 3));
+        context.drawImage(canvas, Math.round((px - box.left) * scale), Math.round((py - box.top) * scale), 1, 1, 0, 0, 1, 1);
+        return Array.from(context.getImageData(0, 0, 1, 1).data.slice(0, 3));
     }, [x, y]);
 }
 
@@ -48,4 +51,4 @@ const hostPage = {
     prompt: (page) => page.locator('#prompt'),
 };
 
-module.exports = { openHostPage, paletteFrame, pixelAt, hostPage };
+module.exports = { launchBrowser, openHostPage, paletteFrame, pixelAt, hostPage };

@@ -3,7 +3,8 @@
 const { spawn } = require('node:child_process');
 const path = require('node:path');
 
-const BUILD = path.resolve(__dirname, '../../build');
+// VIREL_BUILD names another build folder, to compare one build with another
+const BUILD = path.resolve(process.env.VIREL_BUILD || path.join(__dirname, '../../build'));
 const BUILDS = [28, 27];
 
 function startSandbox(api, extra = []) {
@@ -44,4 +45,4 @@ async function request(url, where, options) {
     return { status: response.status, body };
 }
 
-module.exports = { startSandbox, BUILDS };
+module.exports = { startSandbox, BUILD, BUILDS };

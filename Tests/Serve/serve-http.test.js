@@ -3,14 +3,17 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
+const fs = require('node:fs');
+const path = require('node:path');
+const { fileURLToPath } = require('node:url');
 const { startSandbox, BUILDS } = require('./sandbox.js');
 
 const OPEN_PALETTE = { do: 'menu', list: 32500, item: 1 };
 
 // fetch sets the Host header itself; a page of another site reaches the host under its own name
-function statusWithHost(port, host, path = '/api/state') {
+function statusWithHost(port, host, where = '/api/state') {
     return new Promise((resolve, reject) => {
-        require('node:http').get({ host: '127.0.0.1', port, path, headers: { Host: host } }, (response) => {
+        require('node:http').get({ host: '127.0.0.1', port, path: where, headers: { Host: host } }, (response) => {
             response.resume();
             resolve({ status: response.statusCode });
         }).on('error', reject);
@@ -51,6 +54,14 @@ for (const api of BUILDS) {
         assert.strictEqual((await sandbox.get('palette/index.html')).status, 200);
         for (const outside of ['/palette/../VirelPalette.apx', '/palette/%2e%2e/VirelPalette.apx', '/palette/js/../../VirelPalette.apx', '/palette//etc/passwd'])
             assert.strictEqual((await statusWithHost(port, `127.0.0.1:${port}`, outside)).status, 404, outside);
+
+        // symbolic links in the palette's folder: served while they stay inside it, refused once they lead out
+        const folder = path.dirname(fileURLToPath(opened.body.lines.find((line) => line.openUrl).openUrl));
+        const links = { 'inside-link.html': 'index.html', 'outside-link.apx': '../VirelPalette.apx', 'outside-folder': '..' };
+        t.after(() => Object.keys(links).forEach((name) => fs.rmSync(path.join(folder, name), { force: true })));
+        for (const [name, target] of Object.entries(links)) fs.symlinkSync(target, path.join(folder, name));
+        for (const [asked, status] of [['inside-link.html', 200], ['outside-link.apx', 404], ['outside-folder/VirelPalette.apx', 404]])
+            assert.strictEqual((await sandbox.get(`palette/${asked}`)).status, status, asked);
     });
 
     test(`100 page calls at once all get the catalogue, on one UI thread (API ${api})`, async (t) => {
@@ -104,7 +115,6 @@ test('a port in use or an add-on that cannot load: a message and exit 2', async 
     const sandbox = await startSandbox(28);
     t.after(() => sandbox.stop());
     const { spawnSync } = require('node:child_process');
-    const path = require('node:path');
     const host = path.resolve(__dirname, '../../build/virel-host');
     for (const args of [['--port', new URL(sandbox.url).port], ['--port', '0', '--addon', '/nonexistent.apx']]) {
         const run = spawnSync(host, ['serve', ...args], { encoding: 'utf8', timeout: 10000 });

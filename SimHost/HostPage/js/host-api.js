@@ -17,9 +17,9 @@ export async function readTranscript() {
     return (await fetch('/api/transcript?since=0')).json();
 }
 
-// Every transcript line from number 'since' on, as it happens.
+// Every transcript line from number 'since' on, as it happens: read, and as it was printed.
 export function followTranscript(since, onLine) {
     const events = new EventSource('/api/events?since=' + since);
-    events.onmessage = (event) => onLine(JSON.parse(event.data));
+    events.onmessage = (event) => onLine(JSON.parse(event.data), event.data);
     return events;
 }

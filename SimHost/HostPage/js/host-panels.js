@@ -32,6 +32,9 @@ export function showMenus(container, menus, onStep) {
 }
 
 export function showFolders(container, state) {
+    const shown = JSON.stringify([state.folders, state.materials]);
+    if (container.dataset.shown === shown) return;
+    container.dataset.shown = shown;
     const root = { children: new Map(), materials: [] };
     const nodeOf = (path) => path.reduce((node, name) => {
         if (!node.children.has(name)) node.children.set(name, { children: new Map(), materials: [] });

@@ -3,9 +3,14 @@
 import { runStep, readState, readTranscript, followTranscript } from './host-api.js';
 import { PaletteFrame } from './palette-frame.js';
 import { PalettePanel } from './palette-panel.js';
-import { Scene3D } from './scene-3d.js';
 import { drawPlan } from './plan-view.js';
 import { showMenus, showFolders, showHistory } from './host-panels.js';
+
+// The host's transcript, then its state, are read while three.js loads: the state after the
+// transcript, so that every later change comes as a line of the event stream.
+const historyRead = readTranscript();
+const firstStateRead = historyRead.then(readState);
+const { Scene3D } = await import('./scene-3d.js');
 
 const $ = (id) => document.getElementById(id);
 let state = null;
@@ -62,8 +67,9 @@ function render() {
 }
 
 // What each transcript line means for this page; 'live' lines happen now, others are history.
-function onLine(line, live) {
-    const text = document.createTextNode(JSON.stringify(line) + '\n');
+// 'printed' is the line as the host printed it, when at hand.
+function onLine(line, live, printed = JSON.stringify(line)) {
+    const text = document.createTextNode(printed + '\n');
     $('transcript').appendChild(text);
     if (line.described) addOnName = line.described.name;
     if (line.openUrl) frame.urlOpened(line.openUrl);
@@ -90,9 +96,14 @@ document.addEventListener('keydown', (e) => {
     if (e.key === 'Escape' && state && state.input.waiting) step({ do: 'pickNext', cancel: true });
 });
 
-const history = await readTranscript();
+const history = await historyRead;
 history.lines.forEach((line) => onLine(line, false));
-await refresh();
+try {
+    state = await firstStateRead;
+    render();
+} catch (error) {
+    await refresh();
+}
 // a palette that is already open gets a fresh page
 if (state.palette.exists) frame.open();
-followTranscript(history.next, (line) => onLine(line, true));
+followTranscript(history.next, (line, printed) => onLine(line, true, printed));

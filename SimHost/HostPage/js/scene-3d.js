@@ -1,16 +1,30 @@
 // The 3D window: every polygon of every element in its drawn colour (unlit, so a painted face
 // shows its material's colour exactly), orbit controls, and picking: while a point input waits,
 // a click on a face sends the host that click (element, body, polygon, pick kind, position).
+// The whole model is one mesh and one set of edge lines, built again only when the shapes
+// change; a change of materials only writes new colours into it.
 import * as THREE from 'three';
 import { OrbitControls } from 'three/addons/controls/OrbitControls.js';
 import { drawnColour } from './drawn-colours.js';
 
-function polygonGeometry(vertices) {
-    const positions = [];
-    for (let i = 1; i + 1 < vertices.length; i++) positions.push(...vertices[0], ...vertices[i], ...vertices[i + 1]);
-    const geometry = new THREE.BufferGeometry();
-    geometry.setAttribute('position', new THREE.Float32BufferAttribute(positions, 3));
-    return geometry;
+// Every polygon (three vertices or more): its outline, where its triangles lie in the mesh, and
+// the face a click on it picks.
+function modelPolygons(state) {
+    const polygons = [];
+    let first = 0;
+    state.elements.forEach((element, index) => element.bodies.forEach((body, bodyIndex) => body.forEach((polygon, polygonIndex) => {
+        if (polygon.vertices.length < 3) return;
+        const count = 3 * (polygon.vertices.length - 2);
+        polygons.push({ vertices: polygon.vertices, first, count, face: { guid: element.guid, element: index, body: bodyIndex, polygon: polygonIndex, pickKind: element.pickKind } });
+        first += count;
+    })));
+    return polygons;
+}
+
+const EDGE_COLOUR = 0x333333;
+
+function shapeOf(state) {
+    return JSON.stringify(state.elements.map((e) => [e.guid, e.pickKind, e.bodies.map((body) => body.map((p) => p.vertices))]));
 }
 
 export class Scene3D {
@@ -28,8 +42,12 @@ export class Scene3D {
         this.controls.target.set(3, 2, 1.4);
         this.controls.addEventListener('change', () => this.render());
         this.controls.update();
-        this.house = new THREE.Group();
-        this.scene.add(this.house);
+        // faces and edges take their colours from their vertices alike, so that both are drawn by
+        // one shader program: a software renderer takes long to compile each
+        this.faces = new THREE.Mesh(new THREE.BufferGeometry(), new THREE.MeshBasicMaterial({ vertexColors: true, side: THREE.DoubleSide }));
+        this.edges = new THREE.LineSegments(new THREE.BufferGeometry(), new THREE.LineBasicMaterial({ vertexColors: true, side: THREE.DoubleSide }));
+        this.scene.add(this.faces, this.edges);
+        this.polygons = [];
         this.picking = false;
         this.listenForClicks(onPick);
         new ResizeObserver(() => this.resize()).observe(container);
@@ -48,21 +66,50 @@ export class Scene3D {
     }
 
     show(state) {
-        const shown = JSON.stringify([state.elements, state.materials]);
-        if (shown === this.shown) return;
-        this.shown = shown;
-        this.house.clear();
-        state.elements.forEach((element, index) => {
-            element.bodies.forEach((body, bodyIndex) => body.forEach((polygon, polygonIndex) => {
-                if (polygon.vertices.length < 3) return;
-                const colour = new THREE.Color().setRGB(...drawnColour(state, element, polygon), THREE.SRGBColorSpace);
-                const mesh = new THREE.Mesh(polygonGeometry(polygon.vertices), new THREE.MeshBasicMaterial({ color: colour, side: THREE.DoubleSide }));
-                mesh.userData = { guid: element.guid, element: index, body: bodyIndex, polygon: polygonIndex, pickKind: element.pickKind };
-                const edges = new THREE.LineSegments(new THREE.EdgesGeometry(mesh.geometry), new THREE.LineBasicMaterial({ color: 0x333333 }));
-                this.house.add(mesh, edges);
-            }));
+        const shape = shapeOf(state);
+        if (shape !== this.shape) {
+            this.shape = shape;
+            this.build(modelPolygons(state));
+        }
+        const colours = this.polygons.map(({ face }) => {
+            const element = state.elements[face.element];
+            return drawnColour(state, element, element.bodies[face.body][face.polygon]);
         });
+        const shown = JSON.stringify(colours);
+        if (shown === this.colours) return;
+        this.colours = shown;
+        const attribute = this.faces.geometry.getAttribute('color');
+        const colour = new THREE.Color();
+        this.polygons.forEach(({ first, count }, i) => {
+            colour.setRGB(...colours[i], THREE.SRGBColorSpace);
+            for (let v = first; v < first + count; v++) attribute.setXYZ(v, colour.r, colour.g, colour.b);
+        });
+        attribute.needsUpdate = true;
         this.render();
+    }
+
+    // The triangles of each polygon (a fan from its first vertex) and its outline.
+    build(polygons) {
+        const positions = [], outline = [];
+        for (const { vertices } of polygons) {
+            for (let i = 1; i + 1 < vertices.length; i++) positions.push(...vertices[0], ...vertices[i], ...vertices[i + 1]);
+            vertices.forEach((v, i) => outline.push(...v, ...vertices[(i + 1) % vertices.length]));
+        }
+        const faces = new THREE.BufferGeometry();
+        faces.setAttribute('position', new THREE.Float32BufferAttribute(positions, 3));
+        faces.setAttribute('color', new THREE.Float32BufferAttribute(new Float32Array(positions.length), 3));
+        const edges = new THREE.BufferGeometry();
+        edges.setAttribute('position', new THREE.Float32BufferAttribute(outline, 3));
+        const edge = new THREE.Color(EDGE_COLOUR).toArray();
+        edges.setAttribute('color', new THREE.Float32BufferAttribute(outline.map((_, i) => edge[i % 3]), 3));
+        this.faces.geometry.dispose();
+        this.edges.geometry.dispose();
+        this.faces.geometry = faces;
+        this.edges.geometry = edges;
+        this.polygons = polygons;
+        // the triangle a ray hits names its polygon
+        this.polygonOfTriangle = polygons.flatMap((p) => Array(p.count / 3).fill(p.face));
+        this.colours = null;
     }
 
     render() { this.renderer.render(this.scene, this.camera); }
@@ -73,8 +120,8 @@ export class Scene3D {
         const pointer = new THREE.Vector2((x / canvas.clientWidth) * 2 - 1, -(y / canvas.clientHeight) * 2 + 1);
         const ray = new THREE.Raycaster();
         ray.setFromCamera(pointer, this.camera);
-        const hit = ray.intersectObjects(this.house.children.filter((o) => o.isMesh))[0];
-        return hit ? { ...hit.object.userData, pos: hit.point.toArray() } : null;
+        const hit = ray.intersectObject(this.faces)[0];
+        return hit ? { ...this.polygonOfTriangle[hit.faceIndex], pos: hit.point.toArray() } : null;
     }
 
     listenForClicks(onPick) {

@@ -15,10 +15,24 @@ namespace {
 
 constexpr std::size_t MaxBody = 16u << 20;
 
+// Sends the bytes as they are. The HTTP library would otherwise compress every text and JSON
+// body the browser accepts compressed, brotli at its slowest setting: tens of milliseconds per
+// page call and seconds per script file, for nothing on the loopback interface. A body of
+// known length given by a provider goes out uncompressed.
+void SendAsIs (httplib::Response& response, std::string body, const std::string& type)
+{
+    if (body.empty ())
+        return response.set_content (body, type);
+    const auto held = std::make_shared<const std::string> (std::move (body));
+    response.set_content_provider (held->size (), type, [held] (size_t offset, size_t length, httplib::DataSink& sink) {
+        return sink.write (held->data () + offset, length);
+    });
+}
+
 void Reply (httplib::Response& response, int status, const std::string& body)
 {
     response.status = status;
-    response.set_content (body, "application/json");
+    SendAsIs (response, body, "application/json");
 }
 
 void Refuse (httplib::Response& response, int status, const std::string& why)
@@ -156,16 +170,33 @@ void GetState (const RouteContext& context, httplib::Response& response)
                                            context.options.answerTimeout));
 }
 
-void SendFile (const std::filesystem::path& folder, const std::string& relative, httplib::Response& response)
+// A file's version as the browser's cache knows it: its size and when it was last written.
+std::string VersionOf (const std::filesystem::path& file)
+{
+    std::error_code error;
+    const auto      written = std::filesystem::last_write_time (file, error).time_since_epoch ().count ();
+    return "\"" + std::to_string (std::filesystem::file_size (file, error)) + "-" + std::to_string (written) + "\"";
+}
+
+// The browser keeps what it was sent and asks each time whether it is still current, so that a
+// page opened again takes its scripts, and the code compiled from them, from its cache.
+void SendFile (const std::filesystem::path& folder, const std::string& relative, const httplib::Request& request,
+               httplib::Response& response)
 {
     const std::optional<std::filesystem::path> file = folder.empty () ? std::nullopt : FileInside (folder, relative);
     if (!file.has_value ())
         return Refuse (response, 404, "no such file");
+    const std::string version = VersionOf (*file);
+    response.set_header ("Cache-Control", "no-cache");
+    response.set_header ("ETag", version);
+    if (request.get_header_value ("If-None-Match") == version) {
+        response.status = 304;
+        return;
+    }
     std::ifstream      input (*file, std::ios::binary);
     std::ostringstream content;
     content << input.rdbuf ();
-    response.set_header ("Cache-Control", "no-store");
-    response.set_content (content.str (), ContentTypeOf (*file).c_str ());
+    SendAsIs (response, content.str (), ContentTypeOf (*file));
 }
 
 }   // namespace
@@ -184,17 +215,17 @@ void AddRoutes (httplib::Server& server, const RouteContext& context)
     server.Get ("/api/events",
                 [context] (const httplib::Request& request, httplib::Response& response) { GetEvents (context, request, response); });
     server.Get ("/api/state", [context] (const httplib::Request&, httplib::Response& response) { GetState (context, response); });
-    server.Get ("/", [context] (const httplib::Request&, httplib::Response& response) {
-        SendFile (context.options.hostPageFolder, "index.html", response);
+    server.Get ("/", [context] (const httplib::Request& request, httplib::Response& response) {
+        SendFile (context.options.hostPageFolder, "index.html", request, response);
     });
     server.Get ("/host/(.+)", [context] (const httplib::Request& request, httplib::Response& response) {
-        SendFile (context.options.hostPageFolder, request.matches[1], response);
+        SendFile (context.options.hostPageFolder, request.matches[1], request, response);
     });
     server.Get ("/three/(.+)", [context] (const httplib::Request& request, httplib::Response& response) {
-        SendFile (context.options.threeFolder, request.matches[1], response);
+        SendFile (context.options.threeFolder, request.matches[1], request, response);
     });
     server.Get ("/palette/(.+)", [context] (const httplib::Request& request, httplib::Response& response) {
-        SendFile (context.paletteFolder (), request.matches[1], response);
+        SendFile (context.paletteFolder (), request.matches[1], request, response);
     });
     server.set_error_handler ([] (const httplib::Request&, httplib::Response& response) {
         if (response.body.empty ())

@@ -15,6 +15,7 @@ namespace {
 // Event streams and idle keep-alive connections hold a thread each, beside 100 requests
 // at once.
 constexpr std::size_t HttpThreads = 192;
+constexpr std::size_t KeepAliveRequests = 100000;
 
 }   // namespace
 
@@ -72,6 +73,8 @@ int Sandbox::Start ()
     run.server.new_task_queue = [] { return new httplib::ThreadPool (HttpThreads); };
     // answers go out at once, not held back until the last part was acknowledged
     run.server.set_tcp_nodelay (true);
+    // a page keeps its connections: each new one costs a handshake and a hand-over to the pool
+    run.server.set_keep_alive_max_count (KeepAliveRequests);
     // no SO_REUSEPORT: a port that another server holds is in use
     run.server.set_socket_options ([] (socket_t socket) {
         int yes = 1;
