@@ -105,6 +105,9 @@ void RequireDocumentedOutcome (const std::vector<Line>& lines, const std::string
     for (const Line& line : LinesWith (lines, "exception")) {
         const std::string message = line["exception"].get<std::string> ();
         Require (!message.empty (), function + ": an exception without a message");
+        // the JSON library's messages quote the text they read, which may hold anything
+        if (message.rfind ("[json.exception.", 0) == 0)
+            continue;
         for (const char* internal : InternalMessages)
             Require (message.find (internal) == std::string::npos, function + ": an internal exception reached the page: " + message);
     }
