@@ -12,6 +12,7 @@
 #       of runs with a fixed seed, from the corpus alone; deterministic.
 #
 # A finding is a crash, a leak or an outcome the host rejects (the target prints "FINDING:").
+# Mutated inputs stay within 4096 bytes; the corpus replay (ctest) feeds its larger files whole.
 # Replay one with build-fuzz/fuzz-TARGET --addon=FILE INPUT. Once fixed, its input goes into
 # Tests/Fuzz/corpus/TARGET/, where every ctest run replays it.
 set -euo pipefail
@@ -61,7 +62,7 @@ for target in "${targets[@]}"; do
             trap 'rm -rf "$scratch"' EXIT
             cp Tests/Fuzz/corpus/"$target"/* "$scratch"/
             echo "== fuzz-$target on API $api: ${check_runs[$target]} runs, seed 1"
-            if ! "${fixed_addresses[@]}" build-fuzz/fuzz-"$target" --addon="$addon" -runs="${check_runs[$target]}" -seed=1 -reload=0 \
+            if ! "${fixed_addresses[@]}" build-fuzz/fuzz-"$target" --addon="$addon" -runs="${check_runs[$target]}" -seed=1 -reload=0 -max_len=4096 \
                     -artifact_prefix="$findings/" -print_final_stats=1 "$scratch" >"$findings/check-api$api.log" 2>&1; then
                 grep -a -E "FINDING|ERROR|SUMMARY|Test unit written" "$findings/check-api$api.log" >&2 || tail -20 "$findings/check-api$api.log" >&2
                 exit 1
@@ -76,7 +77,7 @@ for target in "${targets[@]}"; do
             parallel=()
             [ "$jobs" -le 1 ] || parallel=(-fork="$jobs")
             status=0
-            build-fuzz/fuzz-"$target" --addon="$addon" -max_total_time="$seconds" "${parallel[@]}" \
+            build-fuzz/fuzz-"$target" --addon="$addon" -max_total_time="$seconds" -max_len=4096 "${parallel[@]}" \
                 -artifact_prefix="$findings/" "$corpus" Tests/Fuzz/corpus/"$target" || status=$?
             echo "== $(ls "$corpus" | wc -l) inputs in $corpus. To keep those that reach new code:"
             echo "   build-fuzz/fuzz-$target --addon=$addon -merge=1 Tests/Fuzz/corpus/$target $corpus"
