@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the add-on's suites on both builds through the simulated host,
-# the same again under AddressSanitizer and UndefinedBehaviorSanitizer, the page's browser
+# the same again under AddressSanitizer and UndefinedBehaviorSanitizer, a short deterministic
+# run of the libFuzzer targets (the "fuzz" preset, in build-fuzz/), the page's browser
 # tests in headless Chromium, and the format check of the C++ sources. The builds are the
 # presets of CMakePresets.json ("default" in build/, "sanitize" in build-sanitize/), with
 # warnings as errors.
@@ -23,6 +24,9 @@ echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j"$jobs" >/dev/null
 ctest --preset sanitize -j"$jobs"
+
+echo "== the fuzz targets of the page's JSON arguments: a fixed number of runs with a fixed seed"
+Tools/fuzz.sh --check
 
 echo "== the page in headless Chromium"
 npm run --silent test:web

@@ -1,6 +1,6 @@
 // fault-sweep: every host operation a whole session calls, failing, then with its slot empty.
 #include "ValidationChecks.hpp"
-#include "ValidationSession.hpp"
+#include "SimHost/ValidationSession.hpp"
 
 #include "MemoryManager.hpp"
 

@@ -1,7 +1,7 @@
 // entry-misuse and lifecycle-stress: the entry functions out of order, and whole sessions
 // one after another.
 #include "ValidationChecks.hpp"
-#include "ValidationSession.hpp"
+#include "SimHost/ValidationSession.hpp"
 
 #include "MemoryManager.hpp"
 

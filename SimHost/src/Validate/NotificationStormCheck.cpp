@@ -2,7 +2,7 @@
 // per notification that concerns the watched folder, and the host calls a notification costs
 // grow linearly with the project (counted, not timed).
 #include "ValidationChecks.hpp"
-#include "ValidationSession.hpp"
+#include "SimHost/ValidationSession.hpp"
 
 namespace SimHost {
 

@@ -1,6 +1,6 @@
 // undo-exact: a paint is one step that undo takes back byte for byte and redo puts back.
 #include "ValidationChecks.hpp"
-#include "ValidationSession.hpp"
+#include "SimHost/ValidationSession.hpp"
 
 #include <cstring>
 

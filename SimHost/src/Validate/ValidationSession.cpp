@@ -1,4 +1,4 @@
-#include "ValidationSession.hpp"
+#include "SimHost/ValidationSession.hpp"
 
 #include "SimHost/Scenario.hpp"
 
@@ -8,7 +8,10 @@ namespace SimHost {
 
 namespace {
 
-constexpr const char* Wall = "11111111-2222-3333-4444-555555555555";
+constexpr const char* Wall = SmallProjectWall;
+
+// Texts a C++ runtime or container writes for a fault in the add-on, never for bad input.
+const char* const InternalMessages[] = { "std::", "basic_string", "vector::", "bad_alloc", "map::at", "stoi", "stol", "bad_function_call" };
 
 std::string ImportArgument ()
 {
@@ -80,6 +83,36 @@ std::vector<Line> LinesWith (const std::vector<Line>& lines, const std::string& 
         if (line.contains (key))
             kept.push_back (line);
     return kept;
+}
+
+std::string SmallProjectMaterialStep ()
+{
+    return std::string (R"({"do":"addMaterial","path":["Surfaces","Virel"],"name":"Chalk","rgb":[1,1,1],"guid":")") + SmallProjectMaterial +
+           R"("})";
+}
+
+void OpenPaletteInSmallProject (ValidationSession& session)
+{
+    session.Run (R"({"do":"load"})");
+    session.Run (SmallProjectMaterialStep ());
+    session.Run (std::string (R"({"do":"addElement","type":1,"bodies":[["0x4002"]],"guid":")") + SmallProjectWall + R"(","at":[2,3]})");
+    session.Run (R"({"do":"window","type":"3d"}
+{"do":"menu","list":32500,"item":1})");
+}
+
+void RequireDocumentedOutcome (const std::vector<Line>& lines, const std::string& function)
+{
+    for (const Line& line : LinesWith (lines, "exception")) {
+        const std::string message = line["exception"].get<std::string> ();
+        Require (!message.empty (), function + ": an exception without a message");
+        // the JSON library's messages quote the text they read, which may hold anything
+        if (message.rfind ("[json.exception.", 0) == 0)
+            continue;
+        for (const char* internal : InternalMessages)
+            Require (message.find (internal) == std::string::npos, function + ": an internal exception reached the page: " + message);
+    }
+    Require (!LinesWith (lines, "result").empty () || !LinesWith (lines, "exception").empty (),
+             function + ": the call ended without a result");
 }
 
 void RunFullSession (ValidationSession& session, bool addElement, bool tolerant)
