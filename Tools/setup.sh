@@ -27,4 +27,4 @@ fi
 if [ ! -d node_modules ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
     npm ci --no-audit --no-fund --loglevel=error
 fi
-[ -f web/data/range.js ] || npm run --silent range
+node Tools/Range/make-range.js --if-missing
