@@ -30,11 +30,11 @@ for (const api of BUILDS) {
         const refusals = [
             { why: 'another Host', send: () => statusWithHost(port, `example.com:${port}`), status: 403 },
             { why: 'the right name on another port', send: () => statusWithHost(port, `localhost:${Number(port) + 1}`), status: 403 },
-            { why: 'a foreign Origin', send: () => sandbox.step(OPEN_PALETTE, { Origin: 'http://example.com' }), status: 403 },
+            { why: 'a foreign Origin', send: () => sandbox.step(OPEN_PALETTE, { Origin: 'http://example.com' }), status: 403, error: /another origin/ },
             { why: 'a body over 16 MiB', send: () => sandbox.step({ do: 'call', fn: 'getMaterials', arg: 'x'.repeat(16 << 20) }), status: 413 },
             { why: 'a body that is no object', send: () => sandbox.step([OPEN_PALETTE]), status: 400 },
             { why: 'a body that is no JSON', send: () => fetch(sandbox.url + 'api/step', { method: 'POST', body: '{"do":' }), status: 400 },
-            { why: 'an unknown step', send: () => sandbox.step({ do: 'fly' }), status: 400 },
+            { why: 'an unknown step', send: () => sandbox.step({ do: 'fly' }), status: 400, error: /unknown step "fly"/ },
             { why: 'an unknown key', send: () => sandbox.step({ do: 'menu', list: 32500, item: 1, extra: 1 }), status: 400 },
             { why: 'a call with no palette', send: () => sandbox.step({ do: 'call', fn: 'getMaterials' }), status: 400 },
         ];
@@ -44,7 +44,19 @@ for (const api of BUILDS) {
         for (const refusal of refusals) {
             const answer = await refusal.send();
             assert.strictEqual(answer.status, refusal.status, refusal.why);
+            if (refusal.error) assert.match(answer.body.error, refusal.error, refusal.why);
         }
+        // a refused body is left unread, so its connection is not used again
+        const oneConnection = new (require('node:http').Agent)({ keepAlive: true, maxSockets: 1 });
+        const statuses = await Promise.all([{ method: 'POST', path: '/api/step', headers: { Origin: 'http://example.com' }, body: JSON.stringify(OPEN_PALETTE) }, { method: 'GET', path: '/api/state' }]
+            .map(({ body, ...options }) => new Promise((resolve, reject) => {
+                require('node:http').request({ host: '127.0.0.1', port, agent: oneConnection, ...options }, (response) => {
+                    response.resume();
+                    resolve(response.statusCode);
+                }).on('error', reject).end(body);
+            })));
+        oneConnection.destroy();
+        assert.deepStrictEqual(statuses, [403, 200]);
         assert.strictEqual(await transcriptNext(sandbox), before, 'nothing ran');
         assert.strictEqual((await sandbox.get('api/state')).body.palette.exists, false);
         // the host's own origin may post

@@ -205,8 +205,12 @@ void AddRoutes (httplib::Server& server, const RouteContext& context)
 {
     server.set_payload_max_length (MaxBody);
     server.set_pre_routing_handler ([context] (const httplib::Request& request, httplib::Response& response) {
-        return Refused (context, request, response) ? httplib::Server::HandlerResponse::Handled
-                                                    : httplib::Server::HandlerResponse::Unhandled;
+        if (!Refused (context, request, response))
+            return httplib::Server::HandlerResponse::Unhandled;
+        // a refused request's body is never read: the client must not send the next request
+        // after it on the same connection, where it would be read as part of that body
+        response.set_header ("Connection", "close");
+        return httplib::Server::HandlerResponse::Handled;
     });
     server.Post ("/api/step",
                  [context] (const httplib::Request& request, httplib::Response& response) { PostStep (context, request, response); });
@@ -227,8 +231,9 @@ void AddRoutes (httplib::Server& server, const RouteContext& context)
     server.Get ("/palette/(.+)", [context] (const httplib::Request& request, httplib::Response& response) {
         SendFile (context.paletteFolder (), request.matches[1], request, response);
     });
+    // the library's own refusals get a text; those of the routes above have theirs already
     server.set_error_handler ([] (const httplib::Request&, httplib::Response& response) {
-        if (response.body.empty ())
+        if (response.body.empty () && !response.has_header ("Content-Type"))
             Refuse (response, response.status, response.status == 413 ? "a body is at most 16 MiB" : "refused");
     });
 }

@@ -16,6 +16,9 @@ namespace {
 // at once.
 constexpr std::size_t HttpThreads = 192;
 constexpr std::size_t KeepAliveRequests = 100000;
+// Connections the system holds for the listener before it takes them. The HTTP library listens
+// with room for five, so 100 requests opened at once would find some connections reset.
+constexpr int ListenBacklog = 256;
 
 }   // namespace
 
@@ -29,6 +32,7 @@ struct Sandbox::Running {
     Serve::TranscriptLog  log;
     std::thread           listener;
     int                   port = 0;
+    socket_t              listening = INVALID_SOCKET;
     std::mutex            paletteMutex;
     std::filesystem::path paletteFolder;
 
@@ -76,13 +80,17 @@ int Sandbox::Start ()
     // a page keeps its connections: each new one costs a handshake and a hand-over to the pool
     run.server.set_keep_alive_max_count (KeepAliveRequests);
     // no SO_REUSEPORT: a port that another server holds is in use
-    run.server.set_socket_options ([] (socket_t socket) {
+    run.server.set_socket_options ([&run] (socket_t socket) {
         int yes = 1;
         setsockopt (socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        run.listening = socket;
     });
     run.port = options.port == 0 ? run.server.bind_to_any_port ("127.0.0.1") : options.port;
     if (run.port <= 0 || (options.port != 0 && !run.server.bind_to_port ("127.0.0.1", options.port)))
         throw HostError ("cannot listen on 127.0.0.1:" + std::to_string (options.port));
+    // listening again on the bound socket only widens its queue
+    if (run.listening == INVALID_SOCKET || ::listen (run.listening, ListenBacklog) != 0)
+        throw HostError ("cannot listen on 127.0.0.1:" + std::to_string (run.port));
 
     run.ui.Start ([this, &run, &setup] (Host& host) {
         host.GetTranscript ().SetSink ([this, &run] (const std::string& text) { run.Line (text, options); });
