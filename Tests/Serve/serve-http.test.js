@@ -4,6 +4,7 @@
 const test = require('node:test');
 const assert = require('node:assert');
 const fs = require('node:fs');
+const http = require('node:http');
 const path = require('node:path');
 const { fileURLToPath } = require('node:url');
 const { startSandbox, BUILDS } = require('./sandbox.js');
@@ -13,7 +14,7 @@ const OPEN_PALETTE = { do: 'menu', list: 32500, item: 1 };
 // fetch sets the Host header itself; a page of another site reaches the host under its own name
 function statusWithHost(port, host, where = '/api/state') {
     return new Promise((resolve, reject) => {
-        require('node:http').get({ host: '127.0.0.1', port, path: where, headers: { Host: host } }, (response) => {
+        http.get({ host: '127.0.0.1', port, path: where, headers: { Host: host } }, (response) => {
             response.resume();
             resolve({ status: response.statusCode });
         }).on('error', reject);
@@ -47,10 +48,10 @@ for (const api of BUILDS) {
             if (refusal.error) assert.match(answer.body.error, refusal.error, refusal.why);
         }
         // a refused body is left unread, so its connection is not used again
-        const oneConnection = new (require('node:http').Agent)({ keepAlive: true, maxSockets: 1 });
+        const oneConnection = new http.Agent({ keepAlive: true, maxSockets: 1 });
         const statuses = await Promise.all([{ method: 'POST', path: '/api/step', headers: { Origin: 'http://example.com' }, body: JSON.stringify(OPEN_PALETTE) }, { method: 'GET', path: '/api/state' }]
             .map(({ body, ...options }) => new Promise((resolve, reject) => {
-                require('node:http').request({ host: '127.0.0.1', port, agent: oneConnection, ...options }, (response) => {
+                http.request({ host: '127.0.0.1', port, agent: oneConnection, ...options }, (response) => {
                     response.resume();
                     resolve(response.statusCode);
                 }).on('error', reject).end(body);
