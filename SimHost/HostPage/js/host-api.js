@@ -1,10 +1,21 @@
 // The sandbox's HTTP interface, as the host page uses it.
 
-export async function runStep(step) {
-    const response = await fetch('/api/step', { method: 'POST', headers: { 'Content-Type': 'application/json' }, body: JSON.stringify(step) });
-    const answer = await response.json();
-    if (!response.ok) throw new Error(answer.error);
-    return answer.lines;
+// Through XMLHttpRequest: in Chromium it answers a little sooner than fetch, and every page
+// call of the palette is one of these.
+export function runStep(step) {
+    return new Promise((resolve, reject) => {
+        const request = new XMLHttpRequest();
+        request.open('POST', '/api/step');
+        request.setRequestHeader('Content-Type', 'application/json');
+        request.responseType = 'json';
+        request.onload = () => {
+            const answer = request.response;
+            if (request.status === 200 && answer) resolve(answer.lines);
+            else reject(new Error(answer?.error || `the sandbox answered ${request.status}`));
+        };
+        request.onerror = () => reject(new Error('the sandbox did not answer'));
+        request.send(JSON.stringify(step));
+    });
 }
 
 export async function readState() {
