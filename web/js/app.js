@@ -40,7 +40,7 @@
             this.painting.render();
             this.perf = { firstRender: performance.now() - t0 };
             // Ready for the first keystroke without making the first screen wait for it.
-            setTimeout(() => this.range.prepareSearch(), 0);
+            Virel.whenIdle(() => this.range.prepareSearch());
             Virel.listenToAddOn(this);
             if (this.bridge.connected()) this.catalogue.refresh();
         }

@@ -42,6 +42,11 @@
             slice();
         });
     };
+    // Work wanted soon but not before what waits now: answers from the add-on, the next frame.
+    Virel.whenIdle = function (fn) {
+        if (typeof requestIdleCallback === 'function') requestIdleCallback(fn, { timeout: 1000 });
+        else setTimeout(fn, 0);
+    };
     Virel.runInSlices.PAUSE = PAUSE;
     Virel.runInSlices.SLICE_MS = SLICE_MS;
 })(window.Virel = window.Virel || {});
