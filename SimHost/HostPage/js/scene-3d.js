@@ -23,6 +23,25 @@ function modelPolygons(state) {
 
 const EDGE_COLOUR = 0x333333;
 
+// Each vertex in its own colour, unlit, written out as sRGB: the smallest program that draws the
+// model, since a software renderer takes long to compile a larger one.
+const VERTEX_SHADER = `precision highp float;
+uniform mat4 modelViewMatrix;
+uniform mat4 projectionMatrix;
+attribute vec3 position;
+attribute vec3 color;
+varying vec3 vColour;
+void main() {
+    vColour = color;
+    gl_Position = projectionMatrix * modelViewMatrix * vec4(position, 1.0);
+}`;
+const FRAGMENT_SHADER = `precision mediump float;
+varying vec3 vColour;
+void main() {
+    vec3 srgb = mix(pow(vColour, vec3(0.41666)) * 1.055 - vec3(0.055), vColour * 12.92, vec3(lessThanEqual(vColour, vec3(0.0031308))));
+    gl_FragColor = vec4(srgb, 1.0);
+}`;
+
 function shapeOf(state) {
     return JSON.stringify(state.elements.map((e) => [e.guid, e.pickKind, e.bodies.map((body) => body.map((p) => p.vertices))]));
 }
@@ -42,10 +61,10 @@ export class Scene3D {
         this.controls.target.set(3, 2, 1.4);
         this.controls.addEventListener('change', () => this.render());
         this.controls.update();
-        // faces and edges take their colours from their vertices alike, so that both are drawn by
-        // one shader program: a software renderer takes long to compile each
-        this.faces = new THREE.Mesh(new THREE.BufferGeometry(), new THREE.MeshBasicMaterial({ vertexColors: true, side: THREE.DoubleSide }));
-        this.edges = new THREE.LineSegments(new THREE.BufferGeometry(), new THREE.LineBasicMaterial({ vertexColors: true, side: THREE.DoubleSide }));
+        // faces and edges take their colours from their vertices alike, so one program draws both
+        const material = new THREE.RawShaderMaterial({ vertexShader: VERTEX_SHADER, fragmentShader: FRAGMENT_SHADER, side: THREE.DoubleSide });
+        this.faces = new THREE.Mesh(new THREE.BufferGeometry(), material);
+        this.edges = new THREE.LineSegments(new THREE.BufferGeometry(), material);
         this.scene.add(this.faces, this.edges);
         this.polygons = [];
         this.picking = false;
