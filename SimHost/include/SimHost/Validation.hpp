@@ -1,5 +1,7 @@
 // `virel-host validate`: the host's named checks of an add-on file. Each check runs in a
 // child process under a watchdog, so a crash or a hang is a failed check, not a lost run.
+// The watchdog waits on progress, not on the clock: a check that is slow on a loaded or
+// instrumented machine still passes, one stuck inside the add-on fails.
 #pragma once
 
 #include "Definitions.hpp"
@@ -18,11 +20,15 @@ struct ValidationContext {
 };
 
 struct ValidationCheck {
-    std::string                                    name;          // kebab-case
-    std::string                                    description;   // one line
-    std::function<void (const ValidationContext&)> run;           // throws CheckFailed
-    int                                            watchdogSeconds = 60;
+    std::string                                    name;                   // kebab-case
+    std::string                                    description;            // one line
+    std::function<void (const ValidationContext&)> run;                    // throws CheckFailed
+    int                                            watchdogSeconds = 30;   // with no progress
 };
+
+// A check calls this after each step it takes (session steps count by themselves): the
+// watchdog counts a check hung once it has reported nothing for its watchdog time.
+void ReportCheckProgress ();
 
 // A check's verdict: what went wrong.
 class CheckFailed : public std::runtime_error {

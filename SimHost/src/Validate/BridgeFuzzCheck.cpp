@@ -155,6 +155,7 @@ void CheckBridgeFuzz (const ValidationContext& context)
         host.GetTranscript ().Clear ();
         host.CallsQuery ();
         session->RequireNoViolation ();
+        ReportCheckProgress ();
     }
     session->RequireBlocksBackAt (blocks, "at the end");
 }

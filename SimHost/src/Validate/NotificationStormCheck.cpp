@@ -81,6 +81,7 @@ void CheckNotificationStorm (const ValidationContext& context)
         Require (events == (concerns ? 1u : 0u),
                  "notification " + std::to_string (n + 1) + " sent " + std::to_string (events) + " catalogues");
         Require (calls <= 2 * large.first, "notification " + std::to_string (n + 1) + " made " + std::to_string (calls) + " host calls");
+        ReportCheckProgress ();
     }
     session.RequireNoViolation ();
 }

@@ -5,9 +5,12 @@
 #include <nlohmann/json.hpp>
 
 #include <poll.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <new>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -16,14 +19,19 @@ namespace SimHost {
 
 namespace {
 
+// In a check's child process: the steps it has taken, in memory its parent shares.
+std::atomic<UInt64>* progress = nullptr;
+static_assert (std::atomic<UInt64>::is_always_lock_free, "shared between processes, so it must not hide a lock");
+
 struct Verdict {
     bool        passed = false;
     std::string detail;
     double      seconds = 0;
 };
 
-[[noreturn]] void RunChild (const ValidationCheck& check, const ValidationContext& context, int reportFd)
+[[noreturn]] void RunChild (const ValidationCheck& check, const ValidationContext& context, int reportFd, std::atomic<UInt64>* steps)
 {
+    progress = steps;
     std::string failure;
     try {
         RunOnUiThread ([&] {
@@ -48,23 +56,36 @@ struct Verdict {
 
 Verdict RunInChild (const ValidationCheck& check, const ValidationContext& context, int watchdogSeconds)
 {
-    const auto started = std::chrono::steady_clock::now ();
-    auto       elapsed = [&] { return std::chrono::duration<double> (std::chrono::steady_clock::now () - started).count (); };
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now ();
+    auto       since = [] (Clock::time_point then) { return std::chrono::duration<double> (Clock::now () - then).count (); };
+    void*      shared = mmap (nullptr, sizeof (std::atomic<UInt64>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     int        fds[2];
-    if (pipe (fds) != 0)
+    if (shared == MAP_FAILED)
+        return { false, "cannot share memory with a child process" };
+    auto* steps = new (shared) std::atomic<UInt64> (0);
+    if (pipe (fds) != 0) {
+        munmap (shared, sizeof (std::atomic<UInt64>));
         return { false, "cannot make a pipe" };
+    }
     std::fflush (nullptr);
     const pid_t child = fork ();
-    if (child < 0)
+    if (child < 0) {
+        close (fds[0]);
+        close (fds[1]);
+        munmap (shared, sizeof (std::atomic<UInt64>));
         return { false, "cannot start a child process" };
+    }
     if (child == 0) {
         close (fds[0]);
-        RunChild (check, context, fds[1]);
+        RunChild (check, context, fds[1], steps);
     }
     close (fds[1]);
     std::string report;
     int         status = 0;
     bool        hung = false;
+    UInt64      stepsSeen = 0;
+    auto        lastProgress = started;
     for (bool done = false; !done;) {
         pollfd readable { fds[0], POLLIN, 0 };
         if (poll (&readable, 1, 100) > 0) {
@@ -73,15 +94,20 @@ Verdict RunInChild (const ValidationCheck& check, const ValidationContext& conte
             if (n > 0)
                 report.append (buffer, std::size_t (n));
         }
+        if (const UInt64 now = steps->load (std::memory_order_relaxed); now != stepsSeen) {
+            stepsSeen = now;
+            lastProgress = Clock::now ();
+        }
         if (waitpid (child, &status, WNOHANG) == child)
             done = true;
-        else if (elapsed () > watchdogSeconds) {
+        else if (since (lastProgress) > watchdogSeconds) {
             kill (child, SIGKILL);
             waitpid (child, &status, 0);
             hung = true;
             done = true;
         }
     }
+    munmap (shared, sizeof (std::atomic<UInt64>));
     for (char buffer[4096];;) {
         const ssize_t n = read (fds[0], buffer, sizeof buffer);
         if (n <= 0)
@@ -89,9 +115,9 @@ Verdict RunInChild (const ValidationCheck& check, const ValidationContext& conte
         report.append (buffer, std::size_t (n));
     }
     close (fds[0]);
-    Verdict verdict { false, report, elapsed () };
+    Verdict verdict { false, report, since (started) };
     if (hung)
-        verdict.detail = "hung: still running after " + std::to_string (watchdogSeconds) + " s";
+        verdict.detail = "hung: no progress for " + std::to_string (watchdogSeconds) + " s";
     else if (WIFSIGNALED (status))
         verdict.detail = std::string ("crashed: SIG") + sigabbrev_np (WTERMSIG (status)) + (report.empty () ? "" : ": " + report);
     else
@@ -102,6 +128,12 @@ Verdict RunInChild (const ValidationCheck& check, const ValidationContext& conte
 }
 
 }   // namespace
+
+void ReportCheckProgress ()
+{
+    if (progress != nullptr)
+        progress->fetch_add (1, std::memory_order_relaxed);
+}
 
 int RunValidation (const ValidationOptions& options, std::ostream& out)
 {

@@ -48,6 +48,7 @@ std::vector<Line> ValidationSession::Run (const std::string& steps)
 {
     const std::size_t before = host->GetTranscript ().Lines ().size ();
     RunScenario (*host, ParseScenarioText (steps));
+    ReportCheckProgress ();
     const std::vector<Line>& all = host->GetTranscript ().Lines ();
     return std::vector<Line> (all.begin () + std::ptrdiff_t (before), all.end ());
 }
