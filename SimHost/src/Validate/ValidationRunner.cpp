@@ -10,10 +10,10 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <new>
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <new>
 
 namespace SimHost {
 
@@ -22,6 +22,26 @@ namespace {
 // In a check's child process: the steps it has taken, in memory its parent shares.
 std::atomic<UInt64>* progress = nullptr;
 static_assert (std::atomic<UInt64>::is_always_lock_free, "shared between processes, so it must not hide a lock");
+
+// A step counter in memory a parent shares with the child it forks.
+class SharedStepCounter {
+public:
+    SharedStepCounter ()
+    {
+        void* shared = mmap (nullptr, sizeof (std::atomic<UInt64>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+        if (shared != MAP_FAILED)
+            steps = new (shared) std::atomic<UInt64> (0);
+    }
+    ~SharedStepCounter ()
+    {
+        if (steps != nullptr)
+            munmap (steps, sizeof (std::atomic<UInt64>));
+    }
+    SharedStepCounter (const SharedStepCounter&) = delete;
+    SharedStepCounter& operator= (const SharedStepCounter&) = delete;
+
+    std::atomic<UInt64>* steps = nullptr;   // null when the memory could not be had
+};
 
 struct Verdict {
     bool        passed = false;
@@ -57,23 +77,20 @@ struct Verdict {
 Verdict RunInChild (const ValidationCheck& check, const ValidationContext& context, int watchdogSeconds)
 {
     using Clock = std::chrono::steady_clock;
-    const auto started = Clock::now ();
-    auto       since = [] (Clock::time_point then) { return std::chrono::duration<double> (Clock::now () - then).count (); };
-    void*      shared = mmap (nullptr, sizeof (std::atomic<UInt64>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    int        fds[2];
-    if (shared == MAP_FAILED)
+    const auto              started = Clock::now ();
+    auto                    since = [] (Clock::time_point then) { return std::chrono::duration<double> (Clock::now () - then).count (); };
+    const SharedStepCounter counter;
+    std::atomic<UInt64>*    steps = counter.steps;
+    int                     fds[2];
+    if (steps == nullptr)
         return { false, "cannot share memory with a child process" };
-    auto* steps = new (shared) std::atomic<UInt64> (0);
-    if (pipe (fds) != 0) {
-        munmap (shared, sizeof (std::atomic<UInt64>));
+    if (pipe (fds) != 0)
         return { false, "cannot make a pipe" };
-    }
     std::fflush (nullptr);
     const pid_t child = fork ();
     if (child < 0) {
         close (fds[0]);
         close (fds[1]);
-        munmap (shared, sizeof (std::atomic<UInt64>));
         return { false, "cannot start a child process" };
     }
     if (child == 0) {
@@ -107,7 +124,6 @@ Verdict RunInChild (const ValidationCheck& check, const ValidationContext& conte
             done = true;
         }
     }
-    munmap (shared, sizeof (std::atomic<UInt64>));
     for (char buffer[4096];;) {
         const ssize_t n = read (fds[0], buffer, sizeof buffer);
         if (n <= 0)
