@@ -27,7 +27,7 @@ module.exports = [
         rules: { 'no-var': 'off' },
     },
     {
-        files: ['eslint.config.js', 'Tests/Web/**/*.js', 'Bench/Web/**/*.js', 'Tools/**/*.js'],
+        files: ['eslint.config.js', 'Tests/*.js', 'Tests/Web/**/*.js', 'Bench/Web/**/*.js', 'Tools/**/*.js'],
         ignores: ['Tests/Web/fake-archicad.js'],
         // Functions handed to page.evaluate run in the page, so its names are known here too.
         languageOptions: { ecmaVersion: 2022, sourceType: 'commonjs', globals: { ...globals.node, ...globals.browser, Virel: 'readonly' } },

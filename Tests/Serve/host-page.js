@@ -2,8 +2,9 @@
 // window's pixels.
 'use strict';
 const { chromium } = require('playwright-core');
+const { NO_BROWSER_UI_PAGES } = require('../headless-chromium-flags.js');
 
-const CHROMIUM_ARGS = ['--no-sandbox', '--use-gl=swiftshader', '--enable-unsafe-swiftshader', '--ignore-gpu-blocklist'];
+const CHROMIUM_ARGS = ['--no-sandbox', '--use-gl=swiftshader', '--enable-unsafe-swiftshader', '--ignore-gpu-blocklist', ...NO_BROWSER_UI_PAGES];
 
 function launchBrowser() {
     return chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: CHROMIUM_ARGS });

@@ -8,6 +8,7 @@ const os = require('os');
 const path = require('path');
 const { pathToFileURL } = require('url');
 const { chromium } = require('playwright-core');
+const { NO_BROWSER_UI_PAGES } = require('../headless-chromium-flags.js');
 
 const ROOT = path.resolve(__dirname, '..', '..');
 const PAGE_URL = pathToFileURL(path.join(ROOT, 'web', 'index.html')).href;
@@ -32,7 +33,7 @@ async function launch() {
         headless: true,
         args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
             '--disable-background-networking', '--disable-component-update', '--disable-sync',
-            '--allow-file-access-from-files'],
+            '--allow-file-access-from-files', ...NO_BROWSER_UI_PAGES],
         viewport: { width: 600, height: 450 },
     });
     return {
