@@ -10,9 +10,11 @@ function launchBrowser() {
     return chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: CHROMIUM_ARGS });
 }
 
-async function openHostPage(url) {
+// beforeLoad: a function run in the page before its own scripts, if any.
+async function openHostPage(url, beforeLoad) {
     const browser = await launchBrowser();
     const page = await browser.newPage({ viewport: { width: 1400, height: 850 } });
+    if (beforeLoad) await page.addInitScript(beforeLoad);
     await page.goto(url);
     await page.waitForSelector('body[data-ready]');
     return { browser, page };

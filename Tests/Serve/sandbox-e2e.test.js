@@ -70,4 +70,31 @@ for (const api of BUILDS) {
         frame = await paletteFrame(page);
         assert.strictEqual(await frame.evaluate(() => window.fromBefore), undefined);
     });
+
+    test(`the palette page has its script object when the lines after its address come later (API ${api})`, async (t) => {
+        const sandbox = await startSandbox(api);
+        // the event stream holds back every line after the page's address for 300 ms, in order
+        const { browser, page } = await openHostPage(sandbox.url, () => {
+            const Stream = window.EventSource;
+            window.EventSource = function (url) {
+                const stream = new Stream(url), shown = {};
+                let held = null;
+                stream.onmessage = (event) => {
+                    if (held) return held.push(event);
+                    shown.onmessage(event);
+                    if (!event.data.startsWith('{"openUrl"')) return;
+                    held = [];
+                    setTimeout(() => { held.forEach((later) => shown.onmessage(later)); held = null; }, 300);
+                };
+                return shown;
+            };
+        });
+        t.after(async () => { await browser.close(); await sandbox.stop(); });
+
+        await hostPage.menu(page, 'Virel').click();
+        await hostPage.menuItem(page, /open colour palette/i).click();
+        const frame = await paletteFrame(page);
+        // the page has read the project's catalogue through its script object
+        await palettePage.projectTab(frame).filter({ hasText: /\(\d+\)/ }).waitFor();
+    });
 }

@@ -75,7 +75,8 @@ function onLine(line, live, printed = JSON.stringify(line)) {
     if (line.openUrl) frame.urlOpened(line.openUrl);
     if (line.scriptObject) frame.scriptObject(line.functions);
     if (!live) return;
-    if (line.openUrl) frame.open();
+    frame.lineArrived(line);
+    if (line.openUrl) frame.open(true);
     if (line.page !== undefined && frame.isOpen()) frame.runLine(line.page);
     if (line.report !== undefined) showReport(line.report);
     // a call's own result changes nothing the host shows

@@ -27,21 +27,26 @@ export class PaletteFrame {
         this.loaded = false;
         this.pageName = 'index.html';
         this.functions = [];
+        this.settingUp = null;
     }
 
     urlOpened(url) { this.pageName = url.slice(url.lastIndexOf('/') + 1) || 'index.html'; }
     scriptObject(functions) { this.functions = functions; }
 
     // A fresh page: the script object exists before the page's first script runs, as in the
-    // host's browser, so the page is written into a frame that already has it.
-    async open() {
+    // host's browser, so the page is written into a frame that already has it. A page the add-on
+    // opens now ('live') waits for the lines that set up its browser to be over: the script object
+    // it hands over after the address may come in a later event than the address itself.
+    async open(live = false) {
         this.close();
         const frame = document.createElement('iframe');
         frame.title = 'Palette page';
         this.frame = frame;
         this.loaded = false;
         this.container.appendChild(frame);
+        const setUp = live ? new Promise((done) => { this.settingUp = done; }) : null;
         const html = await (await fetch('/palette/' + encodeURIComponent(this.pageName))).text();
+        await setUp;
         if (this.frame !== frame) return;
         const win = frame.contentWindow;
         const archicad = {};
@@ -57,7 +62,17 @@ export class PaletteFrame {
         this.flush();
     }
 
+    // Each line as it happens: the browser's setup is over with its script object, or with any
+    // other line after the address.
+    lineArrived(line) {
+        if (!this.settingUp || line.openUrl !== undefined) return;
+        this.settingUp();
+        this.settingUp = null;
+    }
+
     close() {
+        if (this.settingUp) this.settingUp();
+        this.settingUp = null;
         if (this.frame) this.frame.remove();
         this.frame = null;
         this.loaded = false;
