@@ -14,6 +14,10 @@ function startSandbox(api, extra = []) {
     const stdout = [];
     let buffered = '';
     const exited = new Promise((resolve) => child.on('exit', (code, signal) => resolve({ code, signal })));
+    // a test or benchmark that fails before it stops the sandbox does not leave it running
+    const stopOnExit = () => child.kill();
+    process.on('exit', stopOnExit);
+    exited.then(() => process.off('exit', stopOnExit));
     const serving = new Promise((resolve, reject) => {
         child.stdout.on('data', (data) => {
             buffered += data;
