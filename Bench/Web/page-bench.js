@@ -137,9 +137,9 @@ async function projectInputs(browser, materials) {
         const fresh = app.range.colours.filter((c) => !app.catalogue.inProject(c));
         for (let i = 0; i < runs; i++) {
             const colour = fresh[i];
-            times.importOne.push(await window.__timeInput(() => app.importer.importColours([colour], false)));
+            times.importOne.push(await window.__timeInput(() => app.importer.importColours([colour])));
             const material = app.catalogue.materialFor(colour);
-            times.removeOne.push(await window.__timeInput(() => app.importer.remove(material.id)));
+            times.removeOne.push(await window.__timeInput(() => app.importer.removeNow(material.id)));
             const rows = tree.querySelectorAll('.tree-mat');
             times.chooseRow.push(await window.__timeInput(() => rows[i % rows.length].click()));
             const folder = tree.querySelector('.tree-folder');

@@ -95,17 +95,15 @@ describe('keyboard only', () => {
         await settle(page);
         assert.equal(await focusedControl(page), 'grid', 'the grid keeps focus after the Promise answers');
         assert.equal(JSON.parse((await calls(page)).find((c) => c.name === 'createMaterials').arg)[0].name.startsWith(code), true);
-        assert.match(await page.textContent('.details-project'), /In project/);
+        assert.match(await page.textContent('.details-project'), /In the project in matt/);
         assert.equal(await page.textContent('#import'), `Paint with ${code}`, 'the main button no longer offers the import');
         await tabTo(page, '#use-for-paint');
         await page.keyboard.press('Enter');
         await settle(page);
         assert.equal(await focusedControl(page), 'use-for-paint');
         assert.match(await page.textContent('#paint-material'), new RegExp(code));
-        await tabTo(page, '#paint');
-        await page.keyboard.press('Enter');
-        await settle(page);
         assert.equal(await page.evaluate(() => Virel.app.painting.active), true);
+        await tabTo(page, '#paint');
         await page.keyboard.press('Escape');
         await settle(page);
         assert.deepEqual([await page.evaluate(() => Virel.app.painting.active), await focusedControl(page)], [false, 'paint'],
@@ -114,7 +112,7 @@ describe('keyboard only', () => {
         await page.close();
     });
 
-    it('removes a material with Delete and puts it back with Undo', async () => {
+    it('removes a material with Delete, once asked, and imports it again from the message', async () => {
         const { page, problems } = await openPage(browser, { fake: { materials: TWENTY.slice(0, 3) } });
         await settle(page);
         const original = await page.evaluate(() => window.__fake.catalogueText());
@@ -125,17 +123,19 @@ describe('keyboard only', () => {
         await page.keyboard.press('ArrowDown');
         const removed = await page.evaluate(() => document.activeElement.dataset.id);
         await page.keyboard.press('Delete');
+        assert.equal(await focusedControl(page), 'message-action', 'the question takes focus');
+        await page.keyboard.press('Enter');
         await settle(page);
         assert.equal(await page.evaluate((id) => window.__fake.catalogueText().includes(id), removed), false);
         assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), 'treeitem', 'focus stays in the list');
         await tabTo(page, '#message-action');
-        assert.equal(await page.textContent('#message-action'), 'Undo');
+        assert.equal(await page.textContent('#message-action'), 'Import again');
         await page.keyboard.press('Enter');
         await settle(page);
         // The same materials as before, in the same folders with the same values; only the id is new.
         const contents = (t) => t.replace(/"id":"[^"]+",/g, '').match(/\{"color[^}]+\}[^}]+\}\}/g).sort();
         assert.deepEqual(contents(await page.evaluate(() => window.__fake.catalogueText())), contents(original));
-        assert.match(await page.textContent('#message-text'), /back in the project/);
+        assert.match(await page.textContent('#message-text'), /again, as a new material/);
         assert.equal(await focusedControl(page), 'grid', 'focus leaves the closed message for the grid');
         assert.deepEqual(problems, []);
         await page.close();

@@ -93,22 +93,38 @@ for (const { mode, fake } of MODES) {
             await page.close();
         });
 
-        it('removes a material with its button or the Delete key', async () => {
+        it('asks before removing a material with its button or the Delete key, and says what the undo restores', async () => {
             const materials = [material('VBL-5203 One'), material('VBL-5204 Two'), material('Somebody else', 'Surfaces/Virel')];
             const { page, problems } = await openPage(browser, { fake: { ...fake, materials } });
             await settle(page);
             await page.click('#tab-project');
             const ids = (await catalogue(page)).folders[0].surfaces.map((s) => s.id);
-            await page.hover(`.tree-mat[data-id="${ids[0]}"]`);
-            await page.click(`.tree-mat[data-id="${ids[0]}"] .mat-remove`);
-            await settle(page, 40);
-            await page.focus(`.tree-mat[data-id="${ids[1]}"]`);
-            await page.keyboard.press('Delete');
-            await settle(page, 40);
-            const deletes = (await calls(page)).filter((c) => c.name === 'deleteMaterial').map((c) => c.arg);
-            assert.deepEqual(deletes, ids);
+            const deletes = async () => (await calls(page)).filter((c) => c.name === 'deleteMaterial').map((c) => c.arg);
+            // Each way of asking, then each answer: Cancel and Esc keep it, the action removes it.
+            const asks = [
+                { ask: () => page.dispatchEvent(`.tree-mat[data-id="${ids[0]}"] .mat-remove`, 'click'), answer: () => page.click('#message-close'), removed: [] },
+                { ask: () => page.dispatchEvent(`.tree-mat[data-id="${ids[0]}"] .mat-remove`, 'click'), answer: () => page.click('#message-action'), removed: [ids[0]] },
+                { ask: async () => { await page.focus(`.tree-mat[data-id="${ids[1]}"]`); await page.keyboard.press('Delete'); },
+                    answer: () => page.keyboard.press('Escape'), removed: [ids[0]] },
+                { ask: async () => { await page.focus(`.tree-mat[data-id="${ids[1]}"]`); await page.keyboard.press('Delete'); },
+                    answer: () => page.keyboard.press('Enter'), removed: ids },
+            ];
+            for (const { ask, answer, removed } of asks) {
+                await ask();
+                assert.match(await text(page, '#message-text'), /^Remove VBL-520[34] (One|Two) from the project\? Faces painted with it lose it\.$/);
+                await answer();
+                await settle(page, 40);
+                assert.deepEqual(await deletes(), removed);
+            }
             assert.deepEqual(await page.$$eval('.tree-mat .mat-name', (els) => els.map((e) => e.textContent)), ['Somebody else']);
-            assert.match(await text(page, '#message-text'), /^Removed VBL-5204 Two from the project\.$/);
+            assert.equal(await text(page, '#message-text'), 'Removed VBL-5204 Two from the project. Faces painted with it lost it.');
+            assert.equal(await text(page, '#message-action'), 'Import again');
+            await page.click('#message-action');
+            await settle(page, 40);
+            assert.equal(await text(page, '#message-text'), 'Imported VBL-5204 Two again, as a new material. Faces that lost it are not painted with it again.');
+            const back = (await catalogue(page)).folders[0].surfaces;
+            assert.deepEqual(back.map((s) => s.name), ['VBL-5204 Two']);
+            assert.notEqual(back[0].id, ids[1], 'a new material, not the removed one');
             assert.deepEqual(problems, []);
             await page.close();
         });
@@ -207,6 +223,7 @@ describe('failed calls', () => {
         });
         // the button shows on hover: the click goes to it directly, wherever the row is drawn
         await page.dispatchEvent(`.tree-mat[data-id="${id}"] .mat-remove`, 'click');
+        await page.click('#message-action');
         await settle(page, 40);
         assert.deepEqual([await text(page, '#message-text'), await text(page, '#message-detail')], ['Could not remove the material.', 'Bad cast.']);
         assert.equal(await page.$$eval('.tree-mat', (els) => els.length), 1, 'the material is still listed');

@@ -69,6 +69,16 @@
             }
         }
 
+        // Turns the Colour panel to a material's colour and finish, so that it, the Project list
+        // and the paint bar show the same current material.
+        showMaterial(material) {
+            const finish = Virel.finishOfProduct(material.product);
+            if (finish) this.details.finish = finish.id;
+            const item = material.code && this.range.byCode.get(material.code);
+            if (item) this.rangeView.show(item.index, false);
+            else this.details.render();
+        }
+
         redrawSelection() {
             this.rangeView.redraw();
             this.rangeView.renderCount();

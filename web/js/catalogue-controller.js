@@ -13,7 +13,8 @@
             this.generation = 0;   // the catalogue being read; a newer one makes older ones give up
             this.reading = Promise.resolve(true);   // settles when the last catalogue taken is read
             this.tree = new Virel.ProjectTree(app.el.tree, app.el.treeNote, {
-                onChoose: (id) => app.painting.choose(id),
+                onChoose: (id) => app.painting.choose(id, true),
+                onPaint: (id) => app.painting.paintMaterial(id),
                 onRemove: (id) => app.importer.remove(id),
                 finishLabel: (m) => Virel.finishOfProduct(m.product)?.label || ''
             });
@@ -23,8 +24,16 @@
             return !!this.flat?.byCode.has(item.code);
         }
 
-        materialFor(item) {
-            return this.flat?.byCode.get(item.code)?.[0] || null;
+        // The colour's material in a finish (by default the one chosen for imports), or null.
+        materialFor(item, finishId = this.app.details.finish) {
+            const all = this.flat?.byCode.get(item.code);
+            return all?.find((m) => Virel.finishOfProduct(m.product)?.id === finishId) || null;
+        }
+
+        // The finishes the colour is in the project in, as their labels.
+        finishesOf(item) {
+            const all = this.flat?.byCode.get(item.code) || [];
+            return all.map((m) => Virel.finishOfProduct(m.product)?.label || 'other values');
         }
 
         byId(id) {

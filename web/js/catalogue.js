@@ -162,10 +162,12 @@
     }
 
     // The createMaterials entries that import the given range colours with one finish.
-    function entriesFor(colours, finish, familyLabel) {
+    // withFinish(colour): true when the name should carry the finish, to tell the material apart
+    // from the same colour in another finish.
+    function entriesFor(colours, finish, familyLabel, withFinish) {
         return colours.map(function (c) {
             return {
-                name: materialName(c),
+                name: materialName(c) + (withFinish && withFinish(c) ? ' (' + finish.label + ')' : ''),
                 color: { red: c.rgb.r, green: c.rgb.g, blue: c.rgb.b },
                 path: ROOT_PATH + familyLabel(c.family),
                 product: {

@@ -14,7 +14,8 @@
             this.finish = Virel.finishes[0].id;
             const el = this.el;
             fill(el.finish, Virel.finishes.map((f) => h('option', { value: f.id, text: f.label })));
-            el.finish.addEventListener('change', () => { this.finish = el.finish.value; });
+            // The finish says which material of a colour the panel shows, imports and paints.
+            el.finish.addEventListener('change', () => { this.finish = el.finish.value; this.render(); app.rangeView.redraw(); });
             el.importButton.addEventListener('click', () => app.importer.runMainAction(app.rangeView.active));
             el.details.addEventListener('click', (e) => {
                 const button = e.target.closest('button');
@@ -22,7 +23,7 @@
                 if (!button || !item) return;
                 if (button.id === 'select-toggle') app.selection.toggle(item);
                 else if (button.id === 'remove-from-project') app.importer.remove(app.catalogue.materialFor(item).id).then(() => app.keepFocus(null));
-                else if (button.id === 'use-for-paint') app.painting.useForPainting(item).then(() => app.keepFocus(Virel.dom.byId('use-for-paint')));
+                else if (button.id === 'use-for-paint') app.painting.paintColour(item).then(() => app.keepFocus(Virel.dom.byId('use-for-paint')));
             });
         }
 
@@ -49,6 +50,9 @@
             const app = this.app;
             const c = item.rgb;
             const material = app.catalogue.materialFor(item);
+            const finish = this.chosenFinish().label;
+            const inFinishes = app.catalogue.finishesOf(item);
+            const painting = material && material.id === app.painting.chosenId;
             const selected = app.selection.has(item);
             const distance = app.rangeView.distanceOf(item);
             return [
@@ -62,12 +66,16 @@
                     h('dt', {}, h('abbr', { title: LRV_NOTE, text: 'LRV' })), h('dd', { id: 'details-lrv', text: String(item.lrv) })),
                 distance === null ? null : h('div', { className: 'details-delta',
                     text: `ΔE2000 ${distance.toFixed(2)} from ${Virel.colour.toHex(app.rangeView.result.target)}: ${Virel.colour.differenceInWords(distance)}` }),
-                h('div', { className: 'details-project' + (material ? ' is-in' : '') },
-                    material ? [h('span', { className: 'dot', 'aria-hidden': 'true' }), 'In project'] : 'Not in the project'),
+                h('div', { className: 'details-project' + (material ? ' is-in' : ''), id: 'details-project' },
+                    material ? [h('span', { className: 'dot', 'aria-hidden': 'true' }), `In the project in ${finish.toLowerCase()}`]
+                        : `Not in the project in ${finish.toLowerCase()}`
+                            + (inFinishes.length ? ` (it is in ${inFinishes.join(', ').toLowerCase()})` : ''),
+                    painting ? h('span', { className: 'details-painting', text: ' · painting with it' }) : null),
                 h('div', { className: 'details-actions' },
                     h('button', { type: 'button', id: 'select-toggle', 'aria-pressed': String(selected), text: selected ? 'Selected' : 'Select' }),
                     h('button', { type: 'button', id: 'use-for-paint', disabled: !app.bridge.connected(),
-                        text: material ? 'Paint with it' : 'Import & paint' }),
+                        text: material ? 'Paint with it' : 'Import & paint',
+                        title: material ? `Paint with ${material.name}` : `Import in ${finish.toLowerCase()} and paint with it` }),
                     material ? h('button', { type: 'button', id: 'remove-from-project', text: 'Remove from project' }) : null)
             ];
         }

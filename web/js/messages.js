@@ -28,11 +28,13 @@
             this.el = el;
             this.timer = 0;
             this.action = null;
+            this.onCancel = null;
             this.whereFocusReturns = whereFocusReturns;
             el.messageClose.addEventListener('click', () => this.hide());
             el.messageMore.addEventListener('click', () => this.showDetail(el.messageDetail.hidden));
             el.messageAction.addEventListener('click', () => {
                 const run = this.action;
+                this.onCancel = null;
                 this.hide();
                 if (run) run();
             });
@@ -57,6 +59,20 @@
             this.show(m.text, 'error', { detail: m.detail });
         }
 
+        // A question with one action and Cancel, asked in the message line; resolves with true
+        // when the action is taken, false when cancelled or when another message replaces it.
+        confirm(text, label) {
+            const asker = document.activeElement;
+            return new Promise((resolve) => {
+                this.show(text, 'confirm', { action: { label, run: () => resolve(true) } });
+                this.onCancel = () => resolve(false);
+                this.returnFocus = asker;
+                this.el.messageClose.textContent = 'Cancel';
+                this.el.messageClose.removeAttribute('aria-label');
+                this.el.messageAction.focus();
+            });
+        }
+
         // info('text') or info('text', { label, run }): a button that takes the change back.
         info(text, action) {
             this.show(text, 'info', { action });
@@ -65,8 +81,11 @@
         show(text, kind, { detail = '', action = null } = {}) {
             const el = this.el;
             clearTimeout(this.timer);
+            this.cancelQuestion();
+            el.messageClose.textContent = 'Dismiss';
+            el.messageClose.setAttribute('aria-label', 'Dismiss message');
             el.message.className = 'message is-' + kind;
-            el.message.setAttribute('role', kind === 'error' ? 'alert' : 'status');
+            el.message.setAttribute('role', kind === 'info' ? 'status' : 'alert');
             el.messageText.textContent = text;
             el.messageDetail.textContent = detail;
             el.messageMore.hidden = !detail;
@@ -83,13 +102,22 @@
             this.el.messageMore.setAttribute('aria-expanded', String(on));
         }
 
+        cancelQuestion() {
+            const cancel = this.onCancel;
+            this.onCancel = null;
+            if (cancel) cancel();
+        }
+
         // Hides the message; focus inside it goes back to where the user works.
         hide() {
             clearTimeout(this.timer);
+            this.cancelQuestion();
             const hadFocus = this.el.message.contains(document.activeElement);
             this.el.message.hidden = true;
             this.action = null;
-            if (hadFocus) this.whereFocusReturns()?.focus();
+            const back = this.returnFocus;
+            this.returnFocus = null;
+            if (hadFocus) (back && back.isConnected && back !== document.body ? back : this.whereFocusReturns())?.focus();
         }
     }
 

@@ -11,7 +11,7 @@
             this.el = app.el;
             this.chosenId = null;
             this.active = false;      // the add-on says it is waiting for picks
-            this.paintedCount = 0;
+            this.sentCount = 0;        // picks handed to the add-on to paint since painting started
             this.el.paint.addEventListener('click', () => (this.active ? this.stop() : this.start()));
         }
 
@@ -24,9 +24,13 @@
             if (this.chosenId && !this.chosenMaterial()) this.chosenId = null;
         }
 
-        choose(id) {
-            if (!this.app.catalogue.byId(id)) return;
+        // Makes a material the one to paint with. fromProject: chosen in the Project list, so the
+        // Colour panel turns to its colour and finish as well.
+        choose(id, fromProject) {
+            const material = this.app.catalogue.byId(id);
+            if (!material) return;
             this.chosenId = id;
+            if (fromProject) this.app.showMaterial(material);
             this.app.catalogue.render();
             this.render();
         }
@@ -36,17 +40,20 @@
             if (material) this.choose(material.id);
         }
 
-        useForPainting(item) {
-            if (this.app.catalogue.inProject(item)) {
-                this.chooseColour(item);
-                return Promise.resolve(true);
-            }
-            return this.app.importer.importColours([item], true);
+        // The one way to paint a colour of the range: imported in the chosen finish if it is not
+        // in the project in that finish yet, made the material to paint with, and paint mode started.
+        paintColour(item) {
+            const ready = this.app.catalogue.materialFor(item) ? Promise.resolve(true) : this.app.importer.importColours([item]);
+            return ready.then((ok) => {
+                const material = ok && this.app.catalogue.materialFor(item);
+                return material ? this.paintMaterial(material.id) : undefined;
+            });
         }
 
-        // Chooses a colour already in the project and starts painting with it.
-        paintWith(item) {
-            this.chooseColour(item);
+        // Chooses a material of the project and starts painting with it.
+        paintMaterial(id) {
+            this.choose(id, true);
+            if (!this.chosenMaterial()) return Promise.resolve();
             return this.active ? Promise.resolve() : this.start();
         }
 
@@ -62,23 +69,25 @@
             fill(el.paintMaterial, m
                 ? [h('span', { className: 'mat-sw', style: { background: m.hex } }), h('span', { className: 'paint-name', text: m.name })]
                 : h('span', { className: 'paint-none',
-                    text: connected ? 'Choose a material under Project, or “Import & paint” a colour' : 'Painting needs a project' }));
+                    text: connected ? 'Nothing to paint with yet: “Paint with it” on a colour' : 'Painting needs a project' }));
             el.paint.textContent = this.active ? 'Stop' : 'Paint';
             el.paint.setAttribute('aria-label', this.active ? 'Stop painting (Esc)' : 'Paint faces in the 3D window');
             el.paint.disabled = !connected || (!this.active && !m);
             el.paintbar.classList.toggle('is-painting', this.active);
-            const count = this.paintedCount;
+            // The add-on does not say whether a pick was painted (outside the 3D window it is not):
+            // the page tells only what it sent.
+            const count = this.sentCount;
             el.paintStatus.textContent = this.active
-                ? 'Click faces in the 3D window' + (count ? ` · ${count} painted` : '') + ' · Esc stops'
+                ? 'Click faces in the 3D window' + (count ? ` · ${count} sent to paint` : '') + ' · Esc stops'
                 : '';
         }
 
         start() {
             if (!this.chosenMaterial()) {
-                this.app.messages.error('Choose a material to paint with first: pick one under Project, or use “Import & paint” on a colour.');
+                this.app.messages.error('Choose a material to paint with first: “Paint with it” on a colour, or Enter on a material under Project.');
                 return Promise.resolve();
             }
-            this.paintedCount = 0;
+            this.sentCount = 0;
             return this.app.run('beginPaint');
         }
 
@@ -96,7 +105,7 @@
             }
             const arg = JSON.stringify({ elementId: guid, elementIndex, materialId: m.id, bodyIndex, polygonIndex });
             return app.bridge.call('paintElement', arg).then(() => {
-                this.paintedCount++;
+                this.sentCount++;
                 this.render();
                 // Each pick is asked for on its own: go on until the user stops.
                 return this.active ? app.bridge.call('beginPaint') : undefined;

@@ -1,7 +1,7 @@
 /* The project's Virel materials as a tree: family folders and their materials, each with its
    swatch. Only the rows in view are drawn, and a row is redrawn only when what it shows changed,
    so a project of ten thousand materials scrolls and updates at once. A row is chosen for
-   painting with a click or Enter and removed with its button or Delete. */
+   painting with a click or Space, painted with at once with Enter, and removed with its button or Delete. */
 (function (Virel) {
     'use strict';
 
@@ -11,7 +11,7 @@
     const OVERSCAN_ROWS = 6;
     const ROWS_PER_STEP = 250;
 
-    // options: { onChoose(id), onRemove(id), finishLabel(material) }; note: the element that
+    // options: { onChoose(id), onPaint(id), onRemove(id), finishLabel(material) }; note: the element that
     // says why there is nothing to list, or what was left out.
     class ProjectTree {
         constructor(element, note, options) {
@@ -261,6 +261,7 @@
                 case ' ':
                     e.preventDefault();
                     if (folder) this.toggleFolder(folder);
+                    else if (e.key === 'Enter') this.opt.onPaint(row.getAttribute('data-id'));
                     else this.opt.onChoose(row.getAttribute('data-id'));
                     return;
                 case 'Delete':

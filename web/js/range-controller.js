@@ -70,14 +70,14 @@
         }
 
         // Makes a colour the active one, widening the list to the whole range when it is not shown.
-        show(index) {
+        show(index, focus = true) {
             if (!this.result.items.includes(index)) {
                 this.el.search.value = this.el.family.value = this.tools.lrvSelect.value = '';
                 Object.assign(this.query, { text: '', family: '' });
                 this.refresh(0);
             }
             this.grid.setActive(this.result.items.indexOf(index));
-            this.el.grid.focus();
+            if (focus) this.el.grid.focus();
         }
 
         familyLabel(id) {

@@ -4,6 +4,8 @@
     'use strict';
 
     const OVERSCAN_ROWS = 1;
+    // A swatch's left and right padding, less than which a name's line has.
+    const NAME_PADDING_PX = 8;
 
     // options: { cellWidth, cellHeight, gap, label(item), marks(item) -> { selected, inProject },
     //            onActive(pos), onToggle(pos), onEnter(pos), onPick(pos, event), onExtend(pos) }
@@ -90,6 +92,23 @@
         this.opt.onActive(pos);
     };
 
+    // Whether a name has a word wider than a swatch's line of the given width: such a name is
+    // shown on one line cut with an ellipsis, so that no word is ever broken across lines.
+    SwatchGrid.prototype.hasLongWord = function (name, width) {
+        if (!this._measure) {
+            const style = getComputedStyle(this.cellFor(0)._name);
+            this._measure = document.createElement('canvas').getContext('2d');
+            this._measure.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+            this._widths = new Map();
+        }
+        for (const word of name.split(' ')) {
+            let w = this._widths.get(word);
+            if (w === undefined) { w = this._measure.measureText(word).width; this._widths.set(word, w); }
+            if (w > width) return true;
+        }
+        return false;
+    };
+
     SwatchGrid.prototype.cellFor = function (k) {
         let cell = this.pool[k];
         if (!cell) {
@@ -143,12 +162,16 @@
                 cell._state = null;
             }
             if (cell.style.display === 'none') cell.style.display = '';
+            if (cell._item !== item || cell._nameW !== w) {
+                cell._nameW = w;
+                cell._name.textContent = item.name;
+                cell._name.className = this.hasLongWord(item.name, w - NAME_PADDING_PX) ? 'sw-name is-cut' : 'sw-name';
+            }
             if (cell._item !== item) {
                 cell._item = item;
                 cell.style.background = item.hex;
                 cell.style.color = item.ink || Virel.colour.inkFor(item.rgb);
                 cell._code.textContent = item.code;
-                cell._name.textContent = item.name;
                 cell.title = item.code + ' ' + item.name;
                 cell._state = null;
             }
