@@ -97,11 +97,13 @@ describe('finding colours', () => {
         assert.match(await text(page, '#details'), new RegExp(`ΔE2000 ${expected[0].d.toFixed(2)} from ${target}`));
     });
 
-    it('opens with the families side by side, filters by family and sorts by lightness or hue', async () => {
+    it('opens with each family together, light to dark as the menu says, filters by family and sorts by lightness or hue', async () => {
         await page.fill('#search', '');
-        const first = await page.evaluate((n) => Virel.app.rangeView.result.items.slice(0, n).map((i) => Virel.app.range.colours[i].code.slice(0, 3)),
-            range.families.length);
-        assert.deepEqual(first, range.families.map((f) => f.prefix), 'one colour of each family in turn');
+        assert.match(await page.$eval('#sort', (el) => el.selectedOptions[0].textContent), /^Family, light first$/);
+        const listed = await page.evaluate(() => Virel.app.rangeView.result.items.map((i) => Virel.app.range.colours[i]).map((c) => [c.family, c.lightness]));
+        const runs = listed.map(([f]) => f).filter((f, i, all) => f !== all[i - 1]);
+        assert.deepEqual(runs, range.families.map((f) => f.id), 'each family in one run, in the range\'s order');
+        assert.ok(listed.every(([f, l], i) => i === 0 || f !== listed[i - 1][0] || l <= listed[i - 1][1]), 'light to dark in a family');
         await page.selectOption('#sort', 'lightness');
         for (const family of ['blues', 'browns']) {
             await page.selectOption('#family', family);

@@ -122,6 +122,41 @@ test('range queries', async (t) => {
         assert.equal(range.query({ text: 'zzqxq', family: '', sort: 'hue' }).items.length, 0);
     });
 
+    await t.test('search rules: every word in any order across code, name and family; one letter off in long words; words together or apart', () => {
+        const small = new Virel.RangeIndex({
+            families: [{ id: 'greens', label: 'Greens' }, { id: 'reds', label: 'Reds' }, { id: 'oranges', label: 'Oranges' }],
+            colours: [
+                { code: 'VGN-1001', name: 'Sage Leaf', hex: '#9caf88', family: 'greens' },
+                { code: 'VGN-1002', name: 'Sea Green', hex: '#2e8b57', family: 'greens' },
+                { code: 'VOR-2001', name: 'Terracotta', hex: '#e2725b', family: 'oranges' },
+                { code: 'VRD-3001', name: 'Terra Cotta Tile', hex: '#b5523b', family: 'reds' },
+                { code: 'VWH-4001', name: 'Marshmallow', hex: '#f0eee4', family: 'greens' },
+                { code: 'VRD-3002', name: 'Rosé Brick', hex: '#a03c32', family: 'reds' },
+            ],
+        }, Virel.colour);
+        const QUERIES = [
+            ['sage green', ['VGN-1001']],              // a word of the family
+            ['green sage', ['VGN-1001']],              // any order
+            ['terracotta', ['VOR-2001', 'VRD-3001']],  // written apart in a name
+            ['terra cotta', ['VOR-2001', 'VRD-3001']], // written together in a name
+            ['marshmalow', ['VWH-4001']],              // a letter missing
+            ['marshmallows', ['VWH-4001']],            // a letter extra
+            ['marshmellow', ['VWH-4001']],             // a letter wrong
+            ['mrashmallow', ['VWH-4001']],             // two letters swapped
+            ['tera', []],                              // under five letters: as written only
+            ['vgn-10001', []],                         // codes: as written only
+            ['terracotta reds', ['VRD-3001']],         // every word must match
+            ['rose brick', ['VRD-3002']],              // accents folded
+            ['vrd 3001', ['VRD-3001']],                // code words
+            ['cotta sea', []],
+        ];
+        for (const [text, codes] of QUERIES) {
+            const r = small.query({ text, family: '', sort: 'families' });
+            assert.deepEqual(plain(r.items.map((i) => small.colours[i].code)).sort(), codes, text);
+        }
+        assert.deepEqual(plain(small.query({ text: 'marshmallow green', sort: 'families' }).items), [4], 'exact before near');
+    });
+
     await t.test('a typed hex lists the nearest colours by CIEDE2000, the colour itself first', () => {
         const de = culori.differenceCiede2000();
         for (const c of [range.colours[0], range.colours[2500], range.colours[range.colours.length - 1]]) {

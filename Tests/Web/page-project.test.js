@@ -77,12 +77,14 @@ for (const { mode, fake } of MODES) {
             assert.equal(await text(page, '#tab-project'), 'Project (2)');
             const marked = (await drawnSwatches(page)).filter((s) => s.code === blue.code)[0];
             assert.ok(marked.inProject && /in project$/.test(marked.label), 'the range marks colours in the project');
+            await page.fill('#search', '');
             await page.click('#tab-project');
             assert.deepEqual(await page.$$eval('.tree-folder .folder-name', (els) => els.map((e) => e.textContent)), ['Blues', 'Reds']);
             assert.deepEqual(await page.$$eval('.tree-mat .mat-finish', (els) => els.map((e) => e.textContent)), ['Satin', 'Satin']);
 
             // A colour already there is offered for painting, not imported again.
             await page.click('#tab-colour');
+            await page.fill('#search', blue.code);
             await clickSwatch(page, 0);
             assert.equal(await text(page, '#import'), `Paint with ${blue.code}`);
             await page.click('#import');
@@ -239,6 +241,80 @@ describe('failed calls', () => {
         await settle(page, 40);
         assert.equal(await page.$$eval('.tree-mat', (els) => els.length), 1);
         assert.equal((await calls(page)).filter((c) => c.name === 'getMaterials').length, 4);
+        await page.close();
+    });
+});
+
+describe('finishes', () => {
+    it('keeps a colour in more than one finish, each its own material, and paints with the finish chosen', async () => {
+        const red = range.colours.find((c) => c.family === 'reds');
+        const matt = { ambient: 60, diffuse: 90, shine: 2, specular: 0 };
+        const n = parseInt(red.hex.slice(1), 16);
+        const materials = [{ name: `${red.code} ${red.name}`, path: 'Surfaces/Virel/Reds', color: { red: n >> 16, green: (n >> 8) & 255, blue: n & 255 }, product: matt }];
+        const { page, problems } = await openPage(browser, { fake: { materials } });
+        await settle(page);
+        await page.fill('#search', red.code);
+        await settle(page);
+        const [mattId] = (await catalogue(page)).folders[0].surfaces.map((s) => s.id);
+        const steps = [
+            { finish: 'satin', shown: 'Not in the project in satin (it is in matt)', button: 'Import & paint', main: `Import ${red.code}` },
+            { finish: 'matt', shown: 'In the project in matt', button: 'Paint with it', main: `Paint with ${red.code}` },
+        ];
+        for (const { finish, shown, button, main } of steps) {
+            await page.selectOption('#finish', finish);
+            assert.deepEqual([await text(page, '#details-project'), await text(page, '#use-for-paint'), await text(page, '#import')], [shown, button, main], finish);
+        }
+        await page.click('#tab-project');
+        assert.equal(await page.isVisible('#finish'), true, 'the finish of the next import shows under the Project tab too');
+        await page.click('#tab-colour');
+        await page.selectOption('#finish', 'satin');
+        await page.click('#use-for-paint');
+        await settle(page, 40);
+        const surfaces = (await catalogue(page)).folders[0].surfaces;
+        assert.deepEqual(surfaces.map((s) => [s.name, s.product.shine]), [[`${red.code} ${red.name}`, 2], [`${red.code} ${red.name} (Satin)`, 25]]);
+        assert.equal(await text(page, '.paint-name'), `${red.code} ${red.name} (Satin)`);
+        await page.evaluate(() => window.__fake.pick('W', 1, 1, 1));
+        await settle(page);
+        await page.keyboard.press('Escape');
+        await page.selectOption('#finish', 'matt');
+        await page.click('#use-for-paint');
+        await settle(page);
+        await page.evaluate(() => window.__fake.pick('W', 1, 1, 1));
+        await settle(page);
+        const painted = await page.evaluate(() => window.__fake.painted.map((p) => p.materialId));
+        assert.deepEqual(painted, [surfaces[1].id, mattId]);
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+});
+
+describe('the Project list and the search', () => {
+    it('lists only the materials that match the search, by the same rules as the range', async () => {
+        const materials = [material('VBL-5203 Harbour Mist'), material('VBL-5204 Deep Harbour', 'Surfaces/Virel/Blues/Deep'),
+            material('VRD-4709 Brick', 'Surfaces/Virel/Reds'), material('Site paint', 'Surfaces/Virel/Site')];
+        const { page, problems } = await openPage(browser, { fake: { materials } });
+        await settle(page);
+        await page.click('#tab-project');
+        const listed = () => page.$$eval('#tree [role="treeitem"]', (els) => els.map((e) => e.querySelector('.mat-name, .folder-name').textContent));
+        const QUERIES = [
+            ['harbour', ['Blues', 'VBL-5203 Harbour Mist', 'Deep', 'VBL-5204 Deep Harbour'], '2 of 4 materials match “harbour”.'],
+            ['harbuor deep', ['Blues', 'Deep', 'VBL-5204 Deep Harbour'], '1 of 4 materials match “harbuor deep”.'],
+            ['reds', ['Reds', 'VRD-4709 Brick'], '1 of 4 materials match “reds”.'],
+            ['nothing like it', [], 'No material in the project matches “nothing like it”.'],
+            ['', ['Blues', 'VBL-5203 Harbour Mist', 'Deep', 'VBL-5204 Deep Harbour', 'Reds', 'VRD-4709 Brick', 'Site', 'Site paint'], ''],
+        ];
+        for (const [query, rows, note] of QUERIES) {
+            await page.fill('#search', query);
+            await settle(page);
+            assert.deepEqual(await listed(), rows, query);
+            assert.equal(await text(page, '#tree-note'), note, query);
+        }
+        // Typed while the Colour tab shows: the list is filtered when it is shown again.
+        await page.click('#tab-colour');
+        await page.fill('#search', 'brick');
+        await page.click('#tab-project');
+        assert.deepEqual(await listed(), ['Reds', 'VRD-4709 Brick']);
+        assert.deepEqual(problems, []);
         await page.close();
     });
 });

@@ -40,6 +40,19 @@
             return (id && this.flat?.byId.get(id)) || null;
         }
 
+        // The search filters the Project list too; a hidden list is redrawn when it is shown.
+        filterBy(text) {
+            if (!this.tree.setFilter(text)) return;
+            this.filterStale = true;
+            if (!this.app.el.panelProject.hidden) this.showFilter();
+        }
+
+        showFilter() {
+            if (!this.filterStale) return;
+            this.filterStale = false;
+            this.render();
+        }
+
         refresh(quiet) {
             const app = this.app;
             if (!app.bridge.connected()) {

@@ -27,6 +27,8 @@
             this.activeIndex = 0;
             this.flat = null;
             this.chosenId = null;
+            this.filter = null;      // { text, match } of the search, or null
+            this.shownCount = -1;    // materials listed under the filter, -1 without one
             this.spacer = h('div', { className: 'tree-spacer', 'aria-hidden': 'true' });
             element.append(this.spacer);
             element.addEventListener('scroll', () => this.draw());
@@ -49,6 +51,10 @@
             let text = '';
             if (!flat) text = note || '';
             else if (!flat.materials.length && flat.folders.length <= 1) text = 'No Virel colours in this project yet. Choose colours in the range and import them.';
+            else if (this.filter && this.shownCount >= 0) {
+                text = this.shownCount ? `${this.shownCount} of ${flat.materials.length} materials match “${this.filter.text}”.`
+                    : `No material in the project matches “${this.filter.text}”.`;
+            }
             const left = flat ? Virel.catalogue.leftOutNote(flat.left) : '';
             this.noteEl.textContent = [left, text].filter(Boolean).join(' ');
             this.noteEl.hidden = !this.noteEl.textContent;
@@ -74,36 +80,84 @@
             const keyIndex = new Map();
             const add = (row) => { keyIndex.set(row.key, rows.length); rows.push(row); };
             const collapsed = this.collapsed;
+            const shown = flat && this.filter ? this.filtered(flat) : null;
             const steps = (function* () {
                 if (!flat || (!flat.materials.length && flat.folders.length <= 1)) return;
-                const parents = [];     // per depth: { folder, next } to number subfolders among their siblings
+                const materialsOf = (i) => (shown ? shown.own[i] : flat.folders[i].materials);
+                const subfoldersOf = (i) => (shown ? shown.subfolders[i] : flat.folders[i].subfolders);
+                const parents = [];     // per depth: { index, next } to number subfolders among their siblings
                 let hiddenBelow = -1;
                 let sinceStep = 0;
-                for (const folder of flat.folders) {
+                for (let f = 0; f < flat.folders.length; f++) {
+                    const folder = flat.folders[f];
+                    if (shown && f > 0 && !shown.total[f]) continue;
                     const parent = folder.depth > 0 ? parents[folder.depth - 1] : null;
-                    const posinset = parent ? parent.folder.materials.length + (++parent.next) : 1;
-                    parents[folder.depth] = { folder, next: 0 };
+                    const posinset = parent ? materialsOf(parent.index).length + (++parent.next) : 1;
+                    parents[folder.depth] = { index: f, next: 0 };
                     if (hiddenBelow >= 0 && folder.depth > hiddenBelow) continue;
                     hiddenBelow = -1;
                     const level = Math.max(1, folder.depth);
                     if (folder.depth > 0) {
-                        const setsize = parent.folder.materials.length + parent.folder.subfolders;
+                        const setsize = materialsOf(parent.index).length + subfoldersOf(parent.index);
                         add({ key: 'f:' + folder.path, folder, level, setsize, posinset });
                         if (collapsed.has(folder.path)) { hiddenBelow = folder.depth; continue; }
                     }
-                    const setsize = folder.materials.length + folder.subfolders;
+                    const materials = materialsOf(f);
+                    const setsize = materials.length + subfoldersOf(f);
                     const mLevel = folder.depth > 0 ? level + 1 : 1;
-                    folder.materials.forEach((material, i) => add({ key: 'm:' + material.id, material, level: mLevel, setsize, posinset: i + 1 }));
-                    sinceStep += folder.materials.length + 1;
+                    materials.forEach((material, i) => add({ key: 'm:' + material.id, material, level: mLevel, setsize, posinset: i + 1 }));
+                    sinceStep += materials.length + 1;
                     if (sinceStep >= ROWS_PER_STEP) { sinceStep = 0; yield; }
                 }
             })();
-            return { steps, rows, keyIndex, collapsedVersion: this.collapsedVersion };
+            return { steps, rows, keyIndex, collapsedVersion: this.collapsedVersion, shown: shown ? shown.total[0] : -1 };
         }
 
         takeRows(built) {
             this.keyIndex = built.keyIndex;
             this.rows = built.rows;
+            this.shownCount = built.shown;
+        }
+
+        // Lists only the materials whose name, folder or finish hold every word of the search
+        // (text, as typed), or all of them when text is empty.
+        setFilter(text) {
+            const t = String(text || '').trim();
+            const colour = Virel.searchText.colourQuery(t);
+            const filter = t && !(colour && !colour.wordLike) ? { text: t, match: Virel.searchText.matcher(t) } : null;
+            if ((filter?.text || '') === (this.filter?.text || '')) return false;
+            this.filter = filter;
+            this.collapsedVersion += 1;
+            return true;
+        }
+
+        // Per folder of flat: the materials the filter lets through in it (own), in it and below
+        // (total), and its subfolders with any (subfolders).
+        filtered(flat) {
+            const { match } = this.filter;
+            const n = flat.folders.length;
+            const own = new Array(n), total = new Array(n).fill(0), subfolders = new Array(n).fill(0), parentOf = new Array(n);
+            const open = [];
+            for (let i = 0; i < n; i++) {
+                const folder = flat.folders[i];
+                open.length = folder.depth;
+                parentOf[i] = folder.depth > 0 ? open[folder.depth - 1] : -1;
+                open[folder.depth] = i;
+                own[i] = folder.materials.filter((m) => {
+                    if (m.searchKey === undefined) {
+                        m.searchKey = Virel.searchText.fold(`${m.name} ${folder.name} ${this.opt.finishLabel(m)}`);
+                        m.joinedKey = m.searchKey.replace(/ /g, '');
+                    }
+                    return match(m.searchKey, m.joinedKey) > 0;
+                });
+                total[i] = own[i].length;
+            }
+            for (let i = n - 1; i > 0; i--) {
+                if (parentOf[i] < 0 || !total[i]) continue;
+                total[parentOf[i]] += total[i];
+                subfolders[parentOf[i]] += 1;
+            }
+            return { own, total, subfolders };
         }
 
         // What a drawn row shows; the row is rebuilt only when this changes (the roving tab stop

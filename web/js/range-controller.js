@@ -75,6 +75,7 @@
                 this.el.search.value = this.el.family.value = this.tools.lrvSelect.value = '';
                 Object.assign(this.query, { text: '', family: '' });
                 this.refresh(0);
+                this.app.catalogue.filterBy('');
             }
             this.grid.setActive(this.result.items.indexOf(index));
             if (focus) this.el.grid.focus();
@@ -114,6 +115,7 @@
         setQuery(change) {
             Object.assign(this.query, change);
             this.refresh(-1, this.activeItem());
+            this.app.catalogue.filterBy(this.query.text);
         }
 
         // Recomputes the list and redraws the grid, keeping the active colour when it is still listed.

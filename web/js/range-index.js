@@ -57,7 +57,7 @@
 
     // Each sort order is made the first time it is asked for, so that opening the page sorts once.
     var ORDERS = {
-        families: function (index) { return index._familiesSideBySide(byHue); },
+        families: function (index) { return index._familiesTogether(); },
         lightness: function (index) {
             return index._order(function (a, b) { return b.lightness - a.lightness || a.hue - b.hue || a.index - b.index; });
         },
@@ -74,12 +74,15 @@
     // The folded texts search compares with, made on the first search (or when the page is idle).
     RangeIndex.prototype.prepareSearch = function () {
         if (this.searchReady) return;
+        var familyKey = Object.create(null);
+        for (var f = 0; f < this.families.length; f++) familyKey[this.families[f].id] = Virel.searchText.fold(this.families[f].label);
         for (var i = 0; i < this.colours.length; i++) {
             var item = this.colours[i];
             var code = item.code.toLowerCase();
             item.codeKey = code;
             item.nameKey = Virel.searchText.fold(item.name);
-            item.key = code + ' ' + code.replace(/[^a-z0-9]/g, '') + ' ' + item.nameKey;
+            item.key = code + ' ' + code.replace(/[^a-z0-9]/g, '') + ' ' + item.nameKey + ' ' + (familyKey[item.family] || '');
+            item.joinedKey = item.key.replace(/ /g, '');
         }
         this.searchReady = true;
     };
@@ -88,25 +91,16 @@
         return this.colours.slice().sort(compare).map(function (c) { return c.index; });
     };
 
-    // One colour of each family in turn, each family in its own hue order, so that the first
-    // screen shows the whole range rather than the lightest colours of it.
-    RangeIndex.prototype._familiesSideBySide = function (compare) {
-        var lists = Object.create(null), ids = [];
-        var sorted = this.colours.slice().sort(compare);
-        for (var i = 0; i < sorted.length; i++) {
-            var f = sorted[i].family;
-            if (!lists[f]) { lists[f] = []; ids.push(f); }
-            lists[f].push(sorted[i].index);
-        }
-        var known = this.families.map(function (x) { return x.id; }).filter(function (id) { return lists[id]; });
-        var order = known.concat(ids.filter(function (id) { return known.indexOf(id) < 0; }));
-        var out = [];
-        for (var round = 0; out.length < sorted.length; round++) {
-            for (var k = 0; k < order.length; k++) {
-                if (round < lists[order[k]].length) out.push(lists[order[k]][round]);
-            }
-        }
-        return out;
+    // Each family together, in the range's family order, lightest first within it.
+    RangeIndex.prototype._familiesTogether = function () {
+        var rank = Object.create(null);
+        this.families.forEach(function (f, i) { rank[f.id] = i; });
+        var last = this.families.length;
+        var rankOf = function (c) { return c.family in rank ? rank[c.family] : last; };
+        return this._order(function (a, b) {
+            return rankOf(a) - rankOf(b) || String(a.family).localeCompare(String(b.family))
+                || b.lightness - a.lightness || a.index - b.index;
+        });
     };
 
     RangeIndex.prototype.familyCount = function (family) {
@@ -175,20 +169,20 @@
         if (!text) return { mode: 'all', items: candidates.map(function (x) { return x.index; }) };
         this.prepareSearch();
         var needle = Virel.searchText.fold(text).replace(/\s+/g, ' ');
-        var words = needle.split(' ');
-        var exact = [], first = [], second = [];
+        var match = Virel.searchText.matcher(text);
+        // Exact names and codes first, then those that begin with the text, then the other
+        // matches of every word, then those where a word matched only with a letter wrong.
+        var exact = [], first = [], second = [], near = [];
         for (i = 0; i < candidates.length; i++) {
             c = candidates[i];
-            var hit = true;
-            for (var w = 0; w < words.length; w++) {
-                if (c.key.indexOf(words[w]) < 0) { hit = false; break; }
-            }
-            if (!hit) continue;
-            if (c.codeKey === needle || c.nameKey === needle) exact.push(c.index);
+            var quality = match(c.key, c.joinedKey);
+            if (!quality) continue;
+            if (quality === 1) near.push(c.index);
+            else if (c.codeKey === needle || c.nameKey === needle) exact.push(c.index);
             else if (c.codeKey.indexOf(needle) === 0 || c.nameKey.indexOf(needle) === 0) first.push(c.index);
             else second.push(c.index);
         }
-        var items = exact.concat(first, second);
+        var items = exact.concat(first, second, near);
         if (!items.length && asColour) return this._nearest(asColour.rgb, query);
         return { mode: 'search', items: items };
     };

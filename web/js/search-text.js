@@ -38,5 +38,64 @@
         return r <= 255 && g <= 255 && b <= 255 ? { rgb: { r, g, b }, wordLike: false } : null;
     }
 
-    Virel.searchText = { fold, colourQuery };
+    // A test of whether a word lies in a text with at most one letter wrong, missing, extra,
+    // or two neighbours swapped; bit-parallel, one step per letter of the text.
+    // Bit i of r0 (r1): the word's first i + 1 letters end here exactly (with one edit).
+    function nearTest(word) {
+        const m = word.length;
+        if (m > 30) return () => false;
+        const masks = new Int32Array(128);
+        const other = new Map();
+        for (let i = 0; i < m; i++) {
+            const code = word.charCodeAt(i);
+            if (code < 128) masks[code] |= 1 << i; else other.set(code, (other.get(code) || 0) | (1 << i));
+        }
+        const maskOf = (code) => (code < 128 ? masks[code] : other.get(code) || 0);
+        const last = 1 << (m - 1);
+        return (text) => {
+            let r0 = 0, r1 = 0, r0Before = 0, maskBefore = 0;
+            for (let j = 0; j < text.length; j++) {
+                const mask = maskOf(text.charCodeAt(j));
+                const old0 = r0;
+                r0 = ((r0 << 1) | 1) & mask;
+                r1 = (((r1 << 1) | 1) & mask)       // the letters match
+                    | (old0 << 1) | 1               // one letter wrong
+                    | (r0 << 1) | 1                 // one letter missing from the text
+                    | old0                          // one letter extra in the text
+                    | (((((r0Before << 1) | 1) & mask) << 1) & maskBefore);   // two swapped
+                if ((r1 | r0) & last) return true;
+                r0Before = old0;
+                maskBefore = mask;
+            }
+            return false;
+        };
+    }
+
+    // The shortest word (of letters only) that may have one letter wrong.
+    const NEAR_FROM = 5;
+
+    // A typed query as the words every match must hold, folded.
+    function words(text) {
+        const folded = fold(text).replace(/[^a-z0-9#-]+/g, ' ').trim();
+        return folded ? folded.split(' ') : [];
+    }
+
+    // A query's test of a folded text and the same text without spaces (so that words written
+    // together or apart match each other): 2 when every word lies in it as written, 1 when some
+    // only nearly, 0 when not all.
+    function matcher(text) {
+        // Codes and numbers are matched only as written.
+        const tests = words(text).map((w) => ({ w, near: w.length >= NEAR_FROM && /^[a-z]+$/.test(w) ? nearTest(w) : null }));
+        return (key, joined) => {
+            let quality = 2;
+            for (const { w, near } of tests) {
+                if (key.indexOf(w) >= 0 || joined.indexOf(w) >= 0) continue;
+                if (near && near(joined)) quality = 1;
+                else return 0;
+            }
+            return quality;
+        };
+    }
+
+    Virel.searchText = { fold, colourQuery, words, matcher };
 })(window.Virel = window.Virel || {});

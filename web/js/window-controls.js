@@ -80,6 +80,7 @@
             el.tabProject.tabIndex = colour ? -1 : 0;
             el.panelColour.hidden = !colour;
             el.panelProject.hidden = colour;
+            if (!colour) this.app.catalogue.showFilter();
         }
     }
 
