@@ -132,7 +132,7 @@ async function projectInputs(browser, materials) {
     const out = await page.evaluate(async (runs) => {
         const app = Virel.app;
         const wait = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-        const times = { importOne: [], removeOne: [], chooseRow: [], collapseFolder: [], longestTask: [] };
+        const times = { importOne: [], removeOne: [], chooseRow: [], collapseFolder: [], longestTask: [], catalogueFrame: [], projectKeystroke: [] };
         const tree = document.getElementById('tree');
         const fresh = app.range.colours.filter((c) => !app.catalogue.inProject(c));
         for (let i = 0; i < runs; i++) {
@@ -157,6 +157,27 @@ async function projectInputs(browser, materials) {
                 return app.catalogue.reading;
             }));
         }
+        // From a changed catalogue's arrival to the next frame: the page must not hold the
+        // frame while it reads the catalogue in slices.
+        for (let i = 0; i < 5; i++) {
+            const catalogue = JSON.parse(text);
+            times.catalogueFrame.push(await window.__timeInput(() => { window.VirelEvents.onMaterialsModified(catalogue); }));
+            await app.catalogue.reading;
+        }
+        // Search keystrokes with the Project list shown: the list is filtered as the range is.
+        const input = document.getElementById('search');
+        for (const word of ['site', 'harbuor', 'level 2']) {
+            input.value = '';
+            input.dispatchEvent(new Event('input'));
+            for (const ch of word) {
+                times.projectKeystroke.push(await window.__timeInput(() => {
+                    input.value += ch;
+                    input.dispatchEvent(new Event('input'));
+                }));
+            }
+        }
+        input.value = '';
+        input.dispatchEvent(new Event('input'));
         return { times, materials: app.catalogue.flat.materials.length };
     }, RUNS);
     const scroll = await page.evaluate(async () => {
@@ -200,6 +221,8 @@ async function main() {
         line('choose a Project row', median(t.chooseRow), GOALS.input, 'ms', stats(t.chooseRow));
         line('collapse a folder', median(t.collapseFolder), GOALS.input, 'ms', stats(t.collapseFolder));
         line('whole catalogue from the add-on (busy)', Math.max(...t.longestTask), GOALS.longestTask, 'ms', 'longest of ' + t.longestTask.length);
+        line('whole catalogue from the add-on, to next frame', median(t.catalogueFrame), GOALS.input, 'ms', stats(t.catalogueFrame));
+        line('search keystroke, Project list shown', median(t.projectKeystroke), GOALS.input, 'ms', stats(t.projectKeystroke));
         const gaps = project.scroll.slice(1);
         line('Project list scrolling', 1000 / median(gaps), GOALS.fps, 'fps', `${gaps.length} frames`, true);
         line('Project list scrolling, longest frame', Math.max(...gaps), GOALS.frame, 'ms');

@@ -108,6 +108,11 @@
                 this.preview.open(item, opener);
             } else if (action === 'compare') {
                 this.toggleCompared(item);
+                const n = this.compared.length;
+                const on = this.compared.includes(item.index);
+                this.say(!on ? `${item.code} left out of the comparison.`
+                    : n === 1 ? `${item.code} kept to compare. Choose another colour and press Compare on it to see them side by side.`
+                        : `${item.code} added: ${n} colours to compare.`);
             } else if (action === 'show-compare') {
                 this.compare.open(this.comparedItems(), opener);
             }
@@ -152,7 +157,8 @@
                 toggleButton('favourite', 'Favourite', favourite, favourite ? '★' : '☆'),
                 actionButton('copy', 'Copy hex'),
                 actionButton('preview', 'Preview'),
-                toggleButton('compare', 'Compare', this.compared.includes(item.index)),
+                Object.assign(toggleButton('compare', 'Compare', this.compared.includes(item.index)),
+                    { title: `Keep this colour to compare side by side with up to ${COMPARE_MOST - 1} others` }),
                 n >= 2 ? actionButton('show-compare', `Show ${n} compared`) : null);
             if (focused && focused !== 'show') {
                 (this.actions.querySelector(`[data-action="${focused}"]`) || this.actions.querySelector('button')).focus();

@@ -151,6 +151,7 @@
             }
             const s = this.app.selection.count;
             el.selectionCount.textContent = s ? s + ' selected' : '';
+            Virel.dom.byId('select-hint').hidden = s > 0;
             el.clearSelection.hidden = !s;
         }
     }
