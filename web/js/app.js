@@ -8,7 +8,7 @@
         search: 'search', family: 'family', sort: 'sort', grid: 'grid', count: 'count', target: 'target',
         selectionCount: 'selection-count', details: 'details', finish: 'finish', importButton: 'import',
         clearSelection: 'clear-selection', tabColour: 'tab-colour', tabProject: 'tab-project',
-        panelColour: 'panel-colour', panelProject: 'panel-project', tree: 'tree', treeNote: 'tree-note', paint: 'paint',
+        panelColour: 'panel-colour', panelProject: 'panel-project', tabSchemes: 'tab-schemes', panelSchemes: 'panel-schemes', tree: 'tree', treeNote: 'tree-note', paint: 'paint',
         paintMaterial: 'paint-material', paintStatus: 'paint-status', paintbar: 'paintbar', message: 'message',
         messageText: 'message-text', messageClose: 'message-close',
         messageDetail: 'message-detail', messageAction: 'message-action', messageMore: 'message-more', notice: 'notice', theme: 'theme',
@@ -32,6 +32,8 @@
             this.details = new Virel.DetailsPanel(this);
             this.rangeView = new Virel.RangeController(this);
             this.windowControls = new Virel.WindowControls(this);
+            this.schemes = new Virel.Schemes(this);
+            this.schedule = new Virel.Schedule(this);
             document.addEventListener('keydown', (e) => this.globalKey(e));
             if (!data) this.messages.error('The colour range is missing from this copy of the palette, so no colours can be shown.');
             this.rangeView.refresh(0);

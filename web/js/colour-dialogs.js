@@ -127,6 +127,7 @@
         }
     }
 
+    Virel.ColourDialog = ColourDialog;
     Virel.PreviewDialog = PreviewDialog;
     Virel.CompareDialog = CompareDialog;
     Virel.comparePairs = comparePairs;

@@ -17,17 +17,19 @@
             el.theme.addEventListener('click', () => this.setTheme(this.theme === 'dark' ? 'light' : 'dark', true));
             el.layout.addEventListener('click', () => this.toggleLayout());
             el.hide.addEventListener('click', () => app.run('hide'));
-            el.tabColour.addEventListener('click', () => this.showTab('colour'));
-            el.tabProject.addEventListener('click', () => this.showTab('project'));
-            for (const tab of [el.tabColour, el.tabProject]) {
+            this.tabs = { colour: [el.tabColour, el.panelColour], project: [el.tabProject, el.panelProject], schemes: [el.tabSchemes, el.panelSchemes] };
+            const names = Object.keys(this.tabs);
+            names.forEach((name, i) => {
+                const tab = this.tabs[name][0];
+                tab.addEventListener('click', () => this.showTab(name));
                 tab.addEventListener('keydown', (e) => {
                     if (e.key !== 'ArrowLeft' && e.key !== 'ArrowRight') return;
                     e.preventDefault();
-                    const next = tab === el.tabColour ? 'project' : 'colour';
+                    const next = names[(i + (e.key === 'ArrowRight' ? 1 : names.length - 1)) % names.length];
                     this.showTab(next);
-                    (next === 'colour' ? el.tabColour : el.tabProject).focus();
+                    this.tabs[next][0].focus();
                 });
-            }
+            });
             window.addEventListener('resize', () => this.renderLayoutButton());
             this.renderLayoutButton();
             this.setTheme(this.savedTheme(), false);
@@ -72,15 +74,14 @@
         }
 
         showTab(tab) {
-            const colour = tab === 'colour';
-            const el = this.el;
-            el.tabColour.setAttribute('aria-selected', String(colour));
-            el.tabProject.setAttribute('aria-selected', String(!colour));
-            el.tabColour.tabIndex = colour ? 0 : -1;
-            el.tabProject.tabIndex = colour ? -1 : 0;
-            el.panelColour.hidden = !colour;
-            el.panelProject.hidden = colour;
-            if (!colour) this.app.catalogue.showFilter();
+            for (const [name, [tabEl, panel]] of Object.entries(this.tabs)) {
+                const on = name === tab;
+                tabEl.setAttribute('aria-selected', String(on));
+                tabEl.tabIndex = on ? 0 : -1;
+                panel.hidden = !on;
+            }
+            if (tab === 'project') this.app.catalogue.showFilter();
+            if (tab === 'schemes') this.app.schemes.render();
         }
     }
 
