@@ -1,9 +1,10 @@
 #!/usr/bin/env node
 'use strict';
-// Writes docs/page-light.png (the whole range, its families side by side) and docs/page-dark.png
-// (the blues) at 600 x 450, and docs/page-narrow.png (the compact layout, 360 x 450): the palette page with a few
-// project materials (two of them imported through the page), two colours selected for import
-// and one material chosen for painting.
+// Writes docs/page-light.png (the whole range, each family together) and docs/page-dark.png
+// (the blues) at 600 x 450, docs/page-narrow.png (the compact layout, 360 x 450),
+// docs/page-scheme.png (a colour scheme, 600 x 450) and docs/page-schedule.png (the project's
+// colour schedule, 800 x 600): the palette page with a few project materials (two of them
+// imported through the page), two colours selected for import and one material chosen for painting.
 
 const fs = require('fs');
 const path = require('path');
@@ -13,6 +14,8 @@ const SHOTS = [
     { theme: 'light', file: 'page-light.png', tab: 'colour', family: '', viewport: { width: 600, height: 450 } },
     { theme: 'dark', file: 'page-dark.png', tab: 'project', family: 'blues', viewport: { width: 600, height: 450 } },
     { theme: 'light', file: 'page-narrow.png', tab: 'colour', family: 'blues', viewport: { width: 360, height: 450 } },
+    { theme: 'light', file: 'page-scheme.png', tab: 'schemes', family: 'greens', viewport: { width: 600, height: 450 } },
+    { theme: 'light', file: 'page-schedule.png', tab: 'project', family: '', schedule: true, viewport: { width: 800, height: 600 } },
 ];
 
 const SATIN = { ambient: 50, diffuse: 80, shine: 25, specular: 35 };
@@ -54,10 +57,18 @@ async function main() {
             await page.click('#message-close');
             await page.click('#grid .sw[data-pos="22"]');
             await page.click('#grid .sw[data-pos="24"]', { modifiers: ['Control'] });
-            await page.click('#tab-project');
-            await page.click('.tree-mat >> nth=0');
+            if (shot.tab === 'schemes') {
+                await page.click('#grid .sw[data-pos="23"]', { modifiers: ['Control'] });
+                await page.click('#tab-schemes');
+                await page.fill('#scheme-name', 'Kitchen and dining');
+                await page.click('#scheme-save');
+            } else {
+                await page.click('#tab-project');
+                await page.click('.tree-mat >> nth=0');
+            }
             if (shot.tab === 'colour') await page.click('#tab-colour');
             await page.focus('#grid');
+            if (shot.schedule) await page.click('#open-schedule');
             await settle(page, 30);
             if (problems.length) throw new Error(problems.join('\n'));
             await page.screenshot({ path: path.join(out, shot.file) });

@@ -263,6 +263,20 @@ describe('window', () => {
         }
     });
 
+    it('keeps the finish and the import in view on every tab at the default size', async () => {
+        const { page } = await openPage(browser, { viewport: { width: 600, height: 450 }, fake: { materials: [] } });
+        await settle(page);
+        for (const tab of ['#tab-colour', '#tab-project', '#tab-schemes']) {
+            await page.click(tab);
+            const inView = await page.$$eval('#finish, #import', (els) => els.map((el) => {
+                const r = el.getBoundingClientRect();
+                return r.height > 0 && r.top >= 0 && r.bottom <= window.innerHeight && r.right <= window.innerWidth;
+            }));
+            assert.deepEqual(inView, [true, true], tab);
+        }
+        await page.close();
+    });
+
     it('switches between the light and the dark theme', async () => {
         const { page } = await openPage(browser, { colorScheme: 'dark' });
         const look = () => page.evaluate(() => [document.documentElement.getAttribute('data-theme'), getComputedStyle(document.body).backgroundColor]);
