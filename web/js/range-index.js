@@ -98,8 +98,8 @@
         var last = this.families.length;
         var rankOf = function (c) { return c.family in rank ? rank[c.family] : last; };
         return this._order(function (a, b) {
-            return rankOf(a) - rankOf(b) || String(a.family).localeCompare(String(b.family))
-                || b.lightness - a.lightness || a.index - b.index;
+            if (a.family !== b.family) return rankOf(a) - rankOf(b) || (String(a.family) < String(b.family) ? -1 : 1);
+            return b.lightness - a.lightness || a.index - b.index;
         });
     };
 
