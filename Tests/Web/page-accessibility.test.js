@@ -31,6 +31,18 @@ const STATES = [
     { what: '20 materials in 3 folders', fake: { materials: TWENTY }, reach: async () => {} },
     { what: 'a colour selected', fake: { materials: TWENTY }, reach: (page) => page.click('#grid .sw[data-pos="3"]') },
     { what: 'the Project view', fake: { materials: TWENTY }, reach: (page) => page.click('#tab-project') },
+    { what: 'a colour scheme', fake: { materials: TWENTY }, reach: async (page) => {
+        await page.click('#grid .sw[data-pos="3"]');
+        await page.click('#tab-schemes');
+        await page.fill('#scheme-name', 'Hall');
+        await page.click('#scheme-save');
+    } },
+    { what: 'the colour schedule', fake: { materials: TWENTY }, reach: async (page) => { await page.click('#tab-project'); await page.click('#open-schedule'); } },
+    { what: 'a removal asked about', fake: { materials: TWENTY }, reach: async (page) => {
+        await page.click('#tab-project');
+        await page.focus('.tree-mat >> nth=0');
+        await page.keyboard.press('Delete');
+    } },
     { what: 'paint mode', fake: { materials: TWENTY }, reach: async (page) => { await chooseFirstMaterial(page); await page.click('#paint'); } },
     { what: 'an error shown', fake: { materials: TWENTY }, reach: async (page) => {
         await page.evaluate(() => window.__fake.failNext('createMaterials', 'type must be number, but is null'));

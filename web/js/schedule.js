@@ -14,6 +14,10 @@
             this.csvButton.addEventListener('click', () => this.saveCsv());
             this.printButton.addEventListener('click', () => window.print());
             this.dialog.heading.after(this.csvButton, this.printButton);
+            // A long schedule scrolls: it can be scrolled from the keyboard too.
+            Object.assign(this.dialog.body, { tabIndex: 0 });
+            this.dialog.body.setAttribute('role', 'region');
+            this.dialog.body.setAttribute('aria-label', 'Schedule');
             byId('open-schedule').addEventListener('click', () => this.open());
         }
 
