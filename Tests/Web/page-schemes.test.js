@@ -81,7 +81,7 @@ describe('colour schedule', () => {
         await page.click('#tab-project');
         await page.click('#open-schedule');
         const table = await page.$$eval('#schedule-table tbody tr', (rows) => rows.map((r) => [...r.cells].slice(1).map((td) => td.textContent)));
-        const first = [c.code, `${c.name} (Satin)`, 'Satin', c.hex, `${rgb.red}, ${rgb.green}, ${rgb.blue}`, String(c.lrv), 'Surfaces/Virel/Whites'];
+        const first = [c.code, c.name, 'Satin', c.hex, `${rgb.red}, ${rgb.green}, ${rgb.blue}`, String(c.lrv), 'Surfaces/Virel/Whites'];
         assert.deepEqual(table, [first, ['', '=Site, "north"', '', '#000000', '0, 0, 0', '0', 'Surfaces/Virel/Site']]);
         const csv = await downloaded(page, () => page.click('#schedule-csv'));
         assert.equal(csv.name, 'virel-colour-schedule.csv');

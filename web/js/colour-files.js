@@ -17,7 +17,7 @@
             const sameColour = colour && colour.hex === m.hex;
             return {
                 code: m.code || '',
-                name: colour ? m.name.slice(m.code.length + 1) : m.name,
+                name: colour ? colour.name : m.name,
                 finish: finish ? finish.label : '',
                 hex: m.hex,
                 rgb: `${m.rgb.r}, ${m.rgb.g}, ${m.rgb.b}`,
