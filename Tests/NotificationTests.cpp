@@ -3,6 +3,7 @@
 #include "HostFixture.hpp"
 
 #include "EventHandlers.hpp"
+#include "SimHost/AttributeStore.hpp"
 
 #include <algorithm>
 #include <memory>
@@ -130,6 +131,7 @@ TEST_P (NotificationTest, OnlyCatalogueMaterialsInTheSecondAndThirdNotificationC
         { "nothing", 2, {}, 0 },
         { "the first notification", 1, { Harbour, Chalk }, 0 },
         { "the first notification, unknown", 1, { Unknown }, 0 },
+        { "never in the project", 3, { Unknown }, 0 },
     };
     for (const NotificationCase& notification : cases) {
         SCOPED_TRACE (notification.what);
@@ -139,14 +141,40 @@ TEST_P (NotificationTest, OnlyCatalogueMaterialsInTheSecondAndThirdNotificationC
     }
 }
 
-TEST_P (NotificationTest, AMaterialTheHostCannotReadSendsTheCatalogueWithoutAReport)
+TEST_P (NotificationTest, AnAttributeNeverInTheCatalogueSendsNothing)
 {
-    const std::vector<std::string> unknown = Run (Notify (3, { Brick, Unknown }));
-    EXPECT_EQ (unknown, std::vector<std::string> { EventLine (GetMaterials ()) });
-
     Run (R"({"do":"breakMaterial","guid":")" + Brick + R"("})");
-    const std::vector<std::string> broken = Run (Notify (2, { Brick }));
-    EXPECT_EQ (broken, std::vector<std::string> { EventLine (GetMaterials ()) });
+    const std::string nullId = "00000000-0000-0000-0000-000000000000";
+    for (const std::vector<std::string>& guids :
+         { std::vector<std::string> { Unknown }, { nullId }, { Brick }, { Unknown, nullId, Loose } }) {
+        SCOPED_TRACE (guids.front ());
+        EXPECT_EQ (Run (Notify (3, guids)), std::vector<std::string> {});
+    }
+}
+
+TEST_P (NotificationTest, ACatalogueMaterialThatIsGoneSendsTheCatalogueTheNextTimeOnly)
+{
+    ASSERT_NE (GetMaterials ().find (Harbour), std::string::npos);
+    SimHost::AttributeStore& attributes = host->Attributes ();
+    attributes.DeleteMaterial (*attributes.FindMaterial (GS::Guid (Harbour.c_str ())));
+    const std::vector<std::string> gone = Run (Notify (3, { Harbour }));
+    const std::string              catalogue = GetMaterials ();
+    EXPECT_EQ (catalogue.find (Harbour), std::string::npos);
+    EXPECT_EQ (gone, std::vector<std::string> { EventLine (catalogue) });
+    // the page has been shown the catalogue without it
+    EXPECT_EQ (Run (Notify (3, { Harbour })), std::vector<std::string> {});
+}
+
+TEST_P (NotificationTest, AnUnreadableCatalogueMaterialSendsTheCatalogue)
+{
+    Run (R"({"do":"breakMaterial","guid":")" + Chalk + R"("})");
+    const std::vector<std::string> lines = Run (Notify (2, { Chalk }));
+    ASSERT_EQ (Events (lines).size (), 1u);
+    // reading it is reported, and it is left out
+    EXPECT_EQ (Only (lines, "report"), std::vector<std::string> { ReportLine ("Failed to get attribute") });
+    const std::vector<std::string> read = Only (Run (CallStep ("getMaterials")), "result");
+    ASSERT_EQ (read.size (), 1u);
+    EXPECT_EQ (Events (lines).front (), EventLine (nlohmann::json::parse (read.front ())["result"].get<std::string> ()));
 }
 
 TEST_P (NotificationTest, TheAddOnsOwnChangesSendNoEventWhateverTheHostNotifies)
@@ -275,8 +303,7 @@ TEST_P (NotificationSlotTest, AProjectWithoutTheFoldersGetsNoneFromANotification
     LoadAndOpenPalette ();
     const std::vector<std::string> before = Run (R"({"do":"folders"})");
     const std::vector<std::string> lines = Run (Notify (2, { Unknown }) + "\n" + Notify (3, { Unknown }) + "\n" + Notify (1, { Unknown }));
-    const std::string              empty = R"({"folders":[],"path":"Surfaces/Virel/","surfaces":[]})";
-    EXPECT_EQ (lines, (std::vector<std::string> { EventLine (empty), EventLine (empty) }));
+    EXPECT_EQ (lines, std::vector<std::string> {});
     EXPECT_EQ (Run (R"({"do":"folders"})"), before);
 }
 

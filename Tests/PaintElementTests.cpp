@@ -2,6 +2,8 @@
 // a catalogue material in the one undoable step "Paint Element".
 #include "HostFixture.hpp"
 
+#include "ModelerHost.hpp"
+
 #include <cstring>
 
 using namespace VirelTests;
@@ -331,6 +333,12 @@ TEST_P (PaintTest, TheSightAndTheAttributeReaderAreGivenBack)
     AddElement (Wall, 1, R"([["0x4002"]])");
     const std::string chalk = Chalk ();
     Run (PaintCall ({ Wall, "1", chalk, "1", "1" }) + "\n" + PaintCall ({ Wall, "9", chalk, "1", "1" }));
+    EXPECT_EQ (host->Elements ().OpenSights (), 0u);
+    // a copy of the model that runs out of memory ends the call, and the sight still goes back
+    ModelerAPI::FailModelCopies (1);
+    const std::vector<std::string> failed = Run (PaintCall ({ Wall, "1", chalk, "1", "1" }));
+    ModelerAPI::FailModelCopies (0);
+    EXPECT_EQ (Only (failed, "exception").size (), 1u);
     EXPECT_EQ (host->Elements ().OpenSights (), 0u);
     EXPECT_EQ (host->Elements ().LiveAttributeReaders (), 0u);
     EXPECT_EQ (host->ViolationNames (), std::vector<std::string> {});

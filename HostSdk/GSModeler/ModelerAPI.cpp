@@ -1,6 +1,7 @@
 #include "ModelerHost.hpp"
 
 #include <atomic>
+#include <new>
 #include <utility>
 
 namespace Modeler {
@@ -20,6 +21,12 @@ std::atomic<bool> preparationRequired { false };
 }
 
 void SetPreparationRequired (bool required) { preparationRequired = required; }
+
+namespace {
+std::atomic<int> failingCopies { 0 };
+}
+
+void FailModelCopies (int count) { failingCopies = count; }
 
 namespace {
 const Modeler::Model3D::Body*    BodyOf (const void* body) { return static_cast<const Modeler::Model3D::Body*> (body); }
@@ -62,6 +69,10 @@ bool ModelHostAccess::IsPrepared (const Model& model) { return model.prepared; }
 
 GSErrCode ModelHostAccess::Fill (Model& model, const Modeler::Model3D& source)
 {
+    if (failingCopies > 0) {
+        --failingCopies;
+        throw std::bad_alloc ();
+    }
     model.content = std::make_shared<const Modeler::Model3D> (source);
     return 0;
 }

@@ -1,6 +1,6 @@
 // virel-host: the simulated host on the command line.
 //   virel-host run [--addon FILE] [--seed N] SCENARIO
-//   virel-host validate [--addon FILE] [--seed N] [--only NAME] [--json] [--list]
+//   virel-host validate [--addon FILE] [--seed N] [--only NAME[,NAME...]] [--json] [--list]
 //   virel-host serve [--addon FILE] [--seed N] [--port N] [--setup SCENARIO]
 #include "SimHost/Scenario.hpp"
 #include "SimHost/ServeCommand.hpp"
@@ -73,7 +73,7 @@ std::string DefaultAddOn ()
 int Usage ()
 {
     std::cerr << "usage: virel-host run [--addon FILE] [--seed N] SCENARIO\n"
-                 "       virel-host validate [--addon FILE] [--seed N] [--only NAME] [--json] [--list] [--watchdog SECONDS]\n";
+                 "       virel-host validate [--addon FILE] [--seed N] [--only NAME[,NAME...]] [--json] [--list] [--watchdog SECONDS]\n";
     return ExitUnrunnable;
 }
 

@@ -2,7 +2,6 @@
 
 #include "Catalogue/AttributeFolderEventHandler.hpp"
 #include "HostApi/HostApi.hpp"
-#include "HostApi/MaterialByGuid.hpp"
 #include "Catalogue/MaterialCatalogue.hpp"
 #include "Catalogue/OwnMaterialChanges.hpp"
 #include "PageBridge/PageEvents.hpp"
@@ -16,14 +15,6 @@ namespace {
 // One handler per load: a handler for each palette ever created would send each event once
 // per earlier palette.
 bool handlerRegistered = false;
-
-// A failed read is the host telling us it has no such material (deleted, or undone); nothing is
-// reported, since the read only asks whether it is there.
-bool MaterialExists (const GS::Guid& material)
-{
-    API_Attribute attribute;
-    return HostGetMaterial (material, attribute) == NoError;
-}
 
 }   // namespace
 
@@ -46,14 +37,16 @@ void CheckMaterialsModified (const API_AttributeEventIds& affected)
     // nobody to tell; or the page call making the change returns the fresh catalogue itself
     if (!HasEventPage () || OwnMaterialChanges::InProgress ())
         return;
-    // the catalogue is walked once per notification, however many attributes it names
+    // the catalogue is walked once per notification, however many attributes it names; a
+    // material gone from it counts while the page still shows it
     std::optional<std::set<GS::Guid>> catalogue;
     for (UInt32 i = 0; i < affected.GetSize (); ++i) {
         const GS::Guid& attribute = affected[i].guid;
-        if (!attribute.IsNull () && !catalogue)
+        if (attribute.IsNull ())
+            continue;
+        if (!catalogue)
             catalogue = CatalogueMaterialIds ();
-        // a material that is gone may be one the page still shows
-        if ((!attribute.IsNull () && catalogue->contains (attribute)) || !MaterialExists (attribute)) {
+        if (catalogue->contains (attribute) || WasInSentCatalogue (attribute)) {
             NotifyMaterialsModified ();
             return;
         }

@@ -9,8 +9,8 @@
 GSErrCode RegisterAttributeFolderHandler ();
 
 // [attribute notification] Sends the page the fresh catalogue when any of the affected
-// attributes is a catalogue material, or a material the host no longer has. Does nothing with
-// no palette held, or while a page call changes the materials itself.
+// attributes is a catalogue material, or was one in the last catalogue the page got. Does
+// nothing with no palette held, or while a page call changes the materials itself.
 void CheckMaterialsModified (const API_AttributeEventIds& affected);
 
 // Sends the held palette's page "VirelEvents.onMaterialsModified(" + catalogue text + ")";

@@ -6,8 +6,11 @@
 #include <set>
 #include <string>
 
-// The catalogue text: compact JSON of the root folder, keys in byte order.
+// The catalogue text, for the page: compact JSON of the root folder, keys in byte order. The
+// materials it lists are remembered as the ones the page was last shown.
 std::string GetMaterialsJson ();
+// Whether the last catalogue text handed out listed 'material'.
+bool WasInSentCatalogue (const GS::Guid& material);
 // The materials the catalogue lists (in the root or any folder it reaches), in one walk over
 // the folders' content lists; reads no attribute.
 std::set<GS::Guid> CatalogueMaterialIds ();

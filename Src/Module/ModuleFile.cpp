@@ -1,6 +1,7 @@
 #include "Module/ModuleFile.hpp"
 
 #include "HostApi/HostApi.hpp"
+#include "Module/Lasting.hpp"
 
 #include "CH.hpp"
 
@@ -13,9 +14,9 @@ namespace ModuleFile {
 
 namespace {
 
-void*       moduleHandle = nullptr;
-std::string modulePath;
-GSResModule resourceModule = InvalidResModule;
+void*                moduleHandle = nullptr;
+Lasting<std::string> modulePath;
+GSResModule          resourceModule = InvalidResModule;
 
 // The system reports the module's file name as it was given to the loader; a relative name
 // is resolved against the working directory at load, so the path is always whole and absolute.
@@ -40,7 +41,7 @@ void Load ()
     Dl_info info {};
     if (dladdr (reinterpret_cast<void*> (&Load), &info) != 0) {
         moduleHandle = info.dli_fbase;
-        modulePath = AbsolutePath (info.dli_fname);
+        *modulePath = AbsolutePath (info.dli_fname);
     }
     resourceModule = RSInitModuleImageCache (moduleHandle);
 }
@@ -52,12 +53,13 @@ void Unload ()
         resourceModule = InvalidResModule;
     }
     if (HostApi::Context () != nullptr) {
-        DBPrintf ("Abnormal add-on termination (\"%s\")\n", modulePath.c_str ());
+        DBPrintf ("Abnormal add-on termination (\"%s\")\n", modulePath->c_str ());
         HostApi::SetContext (nullptr);
     }
+    modulePath.End ();
 }
 
-const std::string& Path () { return modulePath; }
+const std::string& Path () { return *modulePath; }
 GSResModule        ResourceModule () { return resourceModule; }
 
 }   // namespace ModuleFile

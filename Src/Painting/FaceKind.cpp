@@ -28,13 +28,17 @@ bool FindPolygonId (const ModelerAPI::Model& model, Int32 elementIndex, Int32 bo
     return true;
 }
 
+void ReleaseSight (Modeler::Sight* sight) { HostReleaseSight (sight); }
+
 }   // namespace
 
 void ResolveFaceKind (Int32 elementIndex, Int32 bodyIndex, Int32 polygonIndex, const API_Element& element, Int32& faceKind)
 {
     Modeler::Sight* sight = nullptr;
     HostGetSight (&sight);
-    const std::unique_ptr<Modeler::IAttributeReader> reader (HostCreateAttributeReader ());
+    // the sight is the host's: it goes back on every way out, a throwing model copy included
+    const std::unique_ptr<Modeler::Sight, decltype (&ReleaseSight)> taken (sight, &ReleaseSight);
+    const std::unique_ptr<Modeler::IAttributeReader>                reader (HostCreateAttributeReader ());
 
     ModelerAPI::Model model;
     // hosts of API 28 fill only a model they have prepared; API 27 has no such step
@@ -47,5 +51,4 @@ void ResolveFaceKind (Int32 elementIndex, Int32 bodyIndex, Int32 polygonIndex, c
     Int32 polygonId = 0;
     if (FindPolygonId (model, elementIndex, bodyIndex, polygonIndex, polygonId))
         HostGetPolygonFaceKind (&element, polygonId, &faceKind);
-    HostReleaseSight (sight);
 }

@@ -2,6 +2,7 @@
 
 #include "HostApi/HostApi.hpp"
 #include "HostApi/HostBoundary.hpp"
+#include "Module/Lasting.hpp"
 #include "Module/ModuleFile.hpp"
 #include "Module/ModuleResources.hpp"
 #include "PageBridge/PageEvents.hpp"
@@ -18,7 +19,8 @@ constexpr Int16 ResourceWidth = 600;
 constexpr Int16 ResourceHeight = 450;
 constexpr Int32 PaletteFlags = 1015;
 
-GS::Ref<BrowserPalette> instance;
+// released by the unload step, never by the static teardown (which may come first)
+Lasting<GS::Ref<BrowserPalette>> instance;
 
 }   // namespace
 
@@ -45,22 +47,22 @@ void BrowserPalette::CreateInstance (const PaletteHooks& hooks)
     LoadPage (*palette);
     hooks.pageOpened (*palette);
     RunPageEventIn (palette->browser, "VirelEvents.onCreated()");
-    if (instance.GetPtr () != palette.GetPtr ()) {
-        instance = palette;
+    if (instance->GetPtr () != palette.GetPtr ()) {
+        *instance = palette;
         SetEventPage (&palette->browser);
     }
     HostKeepModuleLoaded (true);
 }
 
-bool BrowserPalette::HasInstance () { return instance.HasCounter (); }
+bool BrowserPalette::HasInstance () { return instance->HasCounter (); }
 
-BrowserPalette& BrowserPalette::GetInstance () { return instance.Get (); }
+BrowserPalette& BrowserPalette::GetInstance () { return instance->Get (); }
 
 void BrowserPalette::ReleaseInstance () noexcept
 {
     try {
         SetEventPage (nullptr);
-        instance.Clear ();
+        instance->Clear ();
     } catch (...) {
     }
 }

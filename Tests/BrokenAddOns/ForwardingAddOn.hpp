@@ -13,6 +13,7 @@ void Break (unsigned char* table, Int32 apiMajor);
 namespace SlotOf {
 #define VIREL_SLOT_OFFSETS(name, signature, call, offset28, offset27, empty) constexpr Int32 name[2] = { offset28, offset27 };
 VIREL_HOST_OPERATIONS (VIREL_SLOT_OFFSETS)
+VIREL_HOST_SELECTOR_OPERATIONS (VIREL_SLOT_OFFSETS)
 #undef VIREL_SLOT_OFFSETS
 }   // namespace SlotOf
 

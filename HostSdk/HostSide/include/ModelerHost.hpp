@@ -37,4 +37,8 @@ inline void MarkPrepared (Model& model) { ModelHostAccess::MarkPrepared (model);
 // HostPrepareModel). Set by the host.
 GSROOT_API void SetPreparationRequired (bool required);
 
+// The next 'count' copies of the host's model into an add-on's model throw std::bad_alloc, as
+// a copy that runs out of memory does. Set by the host's fault injection.
+GSROOT_API void FailModelCopies (int count);
+
 }   // namespace ModelerAPI

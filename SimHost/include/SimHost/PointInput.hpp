@@ -44,6 +44,8 @@ public:
     // HostCancelInput: ends a waiting input as cancelled; nothing when none waits.
     void Cancel ();
     bool IsWaiting () const { return waiting; }
+    // Whether a waiting input still waits: it has not been cancelled.
+    bool StillWaiting () const { return waiting && !cancelled; }
     // How many inputs the host has been asked for, and the last one's prompt.
     USize              InputCount () const { return inputCount; }
     const std::string& LastPrompt () const { return lastPrompt; }

@@ -11,5 +11,10 @@ void CheckFaultSweep (const ValidationContext& context);
 void CheckBridgeFuzz (const ValidationContext& context);
 void CheckUndoExact (const ValidationContext& context);
 void CheckNotificationStorm (const ValidationContext& context);
+void CheckCatalogueAgrees (const ValidationContext& context);
+void CheckPaintAgrees (const ValidationContext& context);
+void CheckPickLifecycle (const ValidationContext& context);
+void CheckAfterRelease (const ValidationContext& context);
+void CheckNotificationsAgree (const ValidationContext& context);
 
 }   // namespace SimHost

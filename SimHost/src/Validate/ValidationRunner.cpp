@@ -9,11 +9,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <new>
+#include <set>
 
 namespace SimHost {
 
@@ -159,10 +161,22 @@ int RunValidation (const ValidationOptions& options, std::ostream& out)
             out << check.name << "  " << check.description << "\n";
         return 0;
     }
+    // --only NAME[,NAME...]: those checks, in the catalogue's order
+    std::set<std::string> only;
+    for (std::size_t start = 0; options.only.has_value () && start <= options.only->size ();) {
+        const std::size_t comma = std::min (options.only->find (',', start), options.only->size ());
+        only.insert (options.only->substr (start, comma - start));
+        start = comma + 1;
+    }
     int passed = 0;
     int failed = 0;
+    for (const std::string& name : only)
+        if (std::none_of (checks.begin (), checks.end (), [&] (const ValidationCheck& check) { return check.name == name; })) {
+            out << "no check named " << name << "\n";
+            failed += 1;
+        }
     for (const ValidationCheck& check : checks) {
-        if (options.only.has_value () && *options.only != check.name)
+        if (options.only.has_value () && !only.contains (check.name))
             continue;
         const Verdict     verdict = RunInChild (check, options.context, options.watchdogSeconds.value_or (check.watchdogSeconds));
         const std::string replay = options.program + " validate --addon " + options.context.addOn + " --seed " +
@@ -184,10 +198,6 @@ int RunValidation (const ValidationOptions& options, std::ostream& out)
                 << "      replay: " << replay << "\n";
         }
         out.flush ();
-    }
-    if (options.only.has_value () && passed + failed == 0) {
-        out << "no check named " << *options.only << "\n";
-        failed = 1;
     }
     out << passed << " passed, " << failed << " failed\n";
     return failed == 0 ? 0 : 1;
