@@ -59,5 +59,19 @@ TEST (TranscriptLogTest, AnswersInPagesOfAtMostTheBytesAsked)
     EXPECT_EQ (log.From (0, 10).lines.size (), 1u);
 }
 
+TEST (TranscriptLogTest, TheSameLongLineAgainSharesItsText)
+{
+    TranscriptLog     log;
+    const std::string answer (20000, 'r');
+    for (int i = 0; i < 3; ++i) {
+        log.Append (answer);
+        log.Append ("{\"step\":" + std::to_string (i) + "}");
+    }
+    const SimHost::Serve::LogSlice all = log.From (0);
+    ASSERT_EQ (all.lines.size (), 6u);
+    EXPECT_EQ (all.lines[0].get (), all.lines[4].get ());
+    EXPECT_EQ (*all.lines[5], "{\"step\":2}");
+}
+
 }   // namespace
 }   // namespace VirelTests

@@ -14,7 +14,7 @@ namespace {
 // Every connection and event stream is served by these few threads; none waits for the host.
 constexpr int HttpThreads = 2;
 // The host's own transcript keeps only recent lines: the sandbox's copy is what clients read.
-constexpr std::size_t HostTranscriptWindow = 1000;
+constexpr std::size_t HostTranscriptWindow = 64;
 
 }   // namespace
 

@@ -2,16 +2,50 @@
 
 namespace SimHost::Serve {
 
+namespace {
+
+// Shorter lines are kept each on its own: looking them up would cost more than they take.
+constexpr std::size_t SharedFrom = 1024;
+
+}   // namespace
+
+std::shared_ptr<const std::string> TranscriptLog::TextFor (const std::string& line)
+{
+    if (line.size () < SharedFrom)
+        return std::make_shared<const std::string> (line);
+    std::weak_ptr<const std::string>&  known = longLines[std::hash<std::string> {}(line)];
+    std::shared_ptr<const std::string> text = known.lock ();
+    if (text == nullptr || *text != line) {
+        text = std::make_shared<const std::string> (line);
+        known = text;
+    }
+    return text;
+}
+
+void TranscriptLog::Forget (const std::shared_ptr<const std::string>& line)
+{
+    if (line->size () < SharedFrom)
+        return;
+    // the last line in the window with this text, and no reader holds it
+    if (line.use_count () == 1)
+        longLines.erase (std::hash<std::string> {}(*line));
+    // texts a reader still held when they left the window
+    if (longLines.size () > 2 * lines.size () + 64)
+        std::erase_if (longLines, [] (const auto& known) { return known.second.expired (); });
+}
+
 void TranscriptLog::Append (const std::string& line)
 {
     std::vector<std::function<void ()>> woken;
     {
         std::lock_guard<std::mutex> lock (mutex);
-        lines.push_back (std::make_shared<const std::string> (line));
+        lines.push_back (TextFor (line));
         bytes += line.size ();
         while (lines.size () > 1 && (lines.size () > windowLines || bytes > windowBytes)) {
             bytes -= lines.front ()->size ();
+            std::shared_ptr<const std::string> dropping = std::move (lines.front ());
             lines.pop_front ();
+            Forget (dropping);
             ++oldest;
         }
         woken.swap (toWake);

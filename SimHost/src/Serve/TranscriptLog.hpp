@@ -1,6 +1,7 @@
 // The printed transcript lines as the sandbox's HTTP threads read them: the UI thread appends,
 // any thread reads or waits for a line to come. A window of the most recent lines is kept;
-// line numbers count every line ever appended.
+// line numbers count every line ever appended. A long line that is already in the window (a
+// page call asked again with the same answer) shares its text with it.
 #pragma once
 
 #include <chrono>
@@ -11,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace SimHost::Serve {
@@ -48,6 +50,10 @@ public:
     bool IsClosed () const;
 
 private:
+    // The text to keep for a line: shared with the same long line in the window, if any.
+    std::shared_ptr<const std::string> TextFor (const std::string& line);
+    void                               Forget (const std::shared_ptr<const std::string>& line);
+
     const std::size_t                              windowLines;
     const std::size_t                              windowBytes;
     mutable std::mutex                             mutex;
@@ -56,7 +62,9 @@ private:
     std::size_t                                    oldest = 0;   // the number of lines.front ()
     std::size_t                                    bytes = 0;
     mutable std::vector<std::function<void ()>>    toWake;
-    bool                                           closed = false;
+    // long lines in the window by their hash
+    std::unordered_map<std::size_t, std::weak_ptr<const std::string>> longLines;
+    bool                                                              closed = false;
 };
 
 }   // namespace SimHost::Serve
