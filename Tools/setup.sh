@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ make cmake pkg-config nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
+packages=(g++ make cmake pkg-config nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev libboost1.81-dev
           libpng-dev zlib1g-dev chromium ca-certificates clang-format clang-14 libclang-rt-14-dev)
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)

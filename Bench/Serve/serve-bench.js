@@ -1,9 +1,12 @@
 // The sandbox's speed: a page call through it against the same call in `virel-host run`, the
 // click on a face until it is drawn in its new colour, and the host and palette pages ready
-// after navigation. Medians; run with `npm run bench:serve` (VIREL_BUILD=FOLDER for another build).
+// after navigation; and its bounds: memory over a long session, and GET /api/state while slow
+// connections or event streams are open. Medians; run with `npm run bench:serve`
+// (VIREL_BUILD=FOLDER for another build; `-- bounds` for the bounds alone).
 'use strict';
 const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
+const net = require('node:net');
 const os = require('node:os');
 const path = require('node:path');
 const { startSandbox, BUILD } = require('../../Tests/Serve/sandbox.js');
@@ -78,7 +81,75 @@ async function pagesReadyMs(browser, url) {
     return times;
 }
 
+const rssMb = (pid) => Number(fs.readFileSync(`/proc/${pid}/status`, 'utf8').match(/VmRSS:\s+(\d+)/)[1]) / 1024;
+
+// Runs 'count' steps, 10 at a time.
+async function steps(sandbox, step, count) {
+    let left = count;
+    await Promise.all(Array.from({ length: 10 }, async () => {
+        while (left-- > 0) await sandbox.step(step);
+    }));
+}
+
+// GET /api/state, one after another: the median, or null when one got no answer within 3 s.
+async function stateMedianMs(url, count = 50) {
+    const times = [];
+    for (let i = 0; i < count; i++) {
+        const start = performance.now();
+        try {
+            await (await fetch(url + 'api/state', { signal: AbortSignal.timeout(3000) })).arrayBuffer();
+        } catch (e) {
+            return null;
+        }
+        times.push(performance.now() - start);
+    }
+    return median(times);
+}
+
+// Server memory over a long session of page calls, and a normal request while 250 slowloris
+// connections, then 200 event streams, are open.
+async function bounds() {
+    const sandbox = await startSandbox(28);
+    try {
+        for (const step of materials) await sandbox.step(JSON.parse(step));
+        await sandbox.step({ do: 'menu', list: 32500, item: 1 });
+        const call = { do: 'call', fn: 'getMaterials' };
+        await steps(sandbox, call, 500);
+        const after500 = rssMb(sandbox.pid);
+        await steps(sandbox, call, 9500);
+        const after10000 = rssMb(sandbox.pid);
+
+        const port = Number(new URL(sandbox.url).port);
+        const quietMs = await stateMedianMs(sandbox.url);
+        const sockets = Array.from({ length: 250 }, () => net.connect(port, '127.0.0.1').on('error', () => {}));
+        let trickling = true;
+        (async () => {
+            for (let i = 0; trickling && i < 60; i++) {
+                sockets.forEach((socket) => socket.write(i === 0 ? 'G' : 'E'));
+                await new Promise((r) => setTimeout(r, 1000));
+            }
+        })();
+        await new Promise((r) => setTimeout(r, 200));
+        const slowlorisMs = await stateMedianMs(sandbox.url);
+        trickling = false;
+        sockets.forEach((socket) => socket.destroy());
+        const streams = new AbortController();
+        await Promise.all(Array.from({ length: 200 }, () => fetch(sandbox.url + 'api/events', { signal: AbortSignal.any([streams.signal, AbortSignal.timeout(3000)]) }).catch(() => null)));
+        const streamsMs = await stateMedianMs(sandbox.url);
+        streams.abort();
+        return {
+            rssMb: { after500: +after500.toFixed(1), after10000: +after10000.toFixed(1), grown: +(after10000 - after500).toFixed(1), goal: 20 },
+            stateMs: { quiet: quietMs && +quietMs.toFixed(2), slowloris250: slowlorisMs && +slowlorisMs.toFixed(2), eventStreams200: streamsMs && +streamsMs.toFixed(2), goal: 100 },
+        };
+    } finally {
+        await Promise.race([sandbox.stop('SIGKILL'), new Promise((r) => setTimeout(r, 5000))]);
+    }
+}
+
 async function main() {
+    const boundsFigures = await bounds();
+    if (process.argv.includes('bounds'))
+        return console.log(JSON.stringify(boundsFigures, null, 1));
     const runMs = runCallMs();
     const sandbox = await startSandbox(28);
     for (const step of materials) await sandbox.step(JSON.parse(step));
@@ -151,6 +222,7 @@ async function main() {
         pageCallMs: { sandbox: +callMs.toFixed(2), run: +runMs.toFixed(2), above: +(callMs - runMs).toFixed(2), browserFetch: +fetchMs.toFixed(2), browserRefusedPost: +postMs.toFixed(2), goal: 3 },
         clickToDrawnMs: { median: +median(paintMs).toFixed(1), goal: 100 },
         pagesReadyMs: { median: +median(readyMs.map((r) => r.ready)).toFixed(0), first: +readyMs[0].ready.toFixed(0), houseDrawn: +median(readyMs.map((r) => r.drawn)).toFixed(0), goal: 1500 },
+        ...boundsFigures,
     }, null, 1));
 }
 

@@ -11,6 +11,9 @@ void Transcript::Add (Line line)
     lines.push_back (std::move (line));
     if (sink)
         sink (Print (lines.back ()));
+    // the older half goes at once: trimming costs one move per line kept
+    if (window != 0 && lines.size () >= 2 * window)
+        lines.erase (lines.begin (), lines.end () - std::ptrdiff_t (window));
 }
 
 std::vector<std::string> Transcript::Texts () const

@@ -33,10 +33,12 @@ function startSandbox(api, extra = []) {
     });
     return serving.then((url) => ({
         url,
+        pid: child.pid,
         stdout,
         exited,
         stop(signal = 'SIGINT') { child.kill(signal); return exited; },
-        step(step, headers = {}) { return request(url, 'api/step', { method: 'POST', body: JSON.stringify(step), headers }); },
+        // 'text': a body sent as it is
+        step(step, headers = {}, text = JSON.stringify(step)) { return request(url, 'api/step', { method: 'POST', body: text, headers }); },
         get(where, headers = {}) { return request(url, where, { headers }); },
     }));
 }

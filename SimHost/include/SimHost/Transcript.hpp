@@ -19,6 +19,8 @@ public:
     // The lines as the transcript prints them (invalid UTF-8 becomes U+FFFD).
     std::vector<std::string> Texts () const;
     void                     Clear () { lines.clear (); }
+    // Keeps only about the last 'count' lines (between count and twice as many); 0: every line.
+    void SetWindow (std::size_t count) { window = count; }
     // Called with each printed line as it is added (the command-line runner streams them).
     void SetSink (std::function<void (const std::string&)> newSink) { sink = std::move (newSink); }
 
@@ -27,6 +29,7 @@ public:
 private:
     std::vector<Line>                        lines;
     std::function<void (const std::string&)> sink;
+    std::size_t                              window = 0;
 };
 
 // "0x81060001": 8 upper-case hex digits.

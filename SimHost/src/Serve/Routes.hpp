@@ -2,6 +2,7 @@
 // the host's page, and the palette's files.
 #pragma once
 
+#include "HttpServer.hpp"
 #include "TranscriptLog.hpp"
 #include "UiThread.hpp"
 
@@ -9,10 +10,6 @@
 
 #include <filesystem>
 #include <functional>
-
-namespace httplib {
-class Server;
-}
 
 namespace SimHost::Serve {
 
@@ -24,6 +21,6 @@ struct RouteContext {
     std::function<std::filesystem::path ()> paletteFolder;   // the folder OpenUrl named, or empty
 };
 
-void AddRoutes (httplib::Server& server, const RouteContext& context);
+void AddRoutes (HttpServer& server, const RouteContext& context);
 
 }   // namespace SimHost::Serve

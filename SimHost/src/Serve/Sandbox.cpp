@@ -1,10 +1,9 @@
 #include "SimHost/Sandbox.hpp"
 
 #include "FolderFiles.hpp"
+#include "HttpServer.hpp"
 #include "Routes.hpp"
 #include "ServeSteps.hpp"
-
-#include <httplib.h>
 
 #include <fstream>
 
@@ -12,31 +11,30 @@ namespace SimHost {
 
 namespace {
 
-// Event streams and idle keep-alive connections hold a thread each, beside 100 requests
-// at once.
-constexpr std::size_t HttpThreads = 192;
-constexpr std::size_t KeepAliveRequests = 100000;
-// An idle kept-alive connection holds its thread this long, and stopping waits for it: a
-// page that calls again later only opens a new connection, which on this machine's own
-// address costs a fraction of a millisecond.
-constexpr time_t KeepAliveIdleSeconds = 1;
-// Connections the system holds for the listener before it takes them. The HTTP library listens
-// with room for five, so 100 requests opened at once would find some connections reset.
-constexpr int ListenBacklog = 256;
+// Every connection and event stream is served by these few threads; none waits for the host.
+constexpr int HttpThreads = 2;
+// The host's own transcript keeps only recent lines: the sandbox's copy is what clients read.
+constexpr std::size_t HostTranscriptWindow = 64;
 
 }   // namespace
 
 struct Sandbox::Running {
     explicit Running (const SandboxOptions& options)
-        : ui (HostOptions { options.seed })
+        : server (Limits (options), log),
+          ui (HostOptions { options.seed })
     {}
 
-    httplib::Server       server;
-    Serve::UiThread       ui;
+    static Serve::HttpLimits Limits (const SandboxOptions& options)
+    {
+        Serve::HttpLimits limits;
+        limits.answerDeadline = options.answerTimeout;
+        return limits;
+    }
+
     Serve::TranscriptLog  log;
-    std::thread           listener;
+    Serve::HttpServer     server;
+    Serve::UiThread       ui;
     int                   port = 0;
-    socket_t              listening = INVALID_SOCKET;
     std::mutex            paletteMutex;
     std::filesystem::path paletteFolder;
 
@@ -78,26 +76,10 @@ int Sandbox::Start ()
 
     auto     started = std::make_unique<Running> (options);
     Running& run = *started;
-    run.server.new_task_queue = [] { return new httplib::ThreadPool (HttpThreads); };
-    // answers go out at once, not held back until the last part was acknowledged
-    run.server.set_tcp_nodelay (true);
-    // a page keeps its connections: each new one costs a handshake and a hand-over to the pool
-    run.server.set_keep_alive_max_count (KeepAliveRequests);
-    run.server.set_keep_alive_timeout (KeepAliveIdleSeconds);
-    // no SO_REUSEPORT: a port that another server holds is in use
-    run.server.set_socket_options ([&run] (socket_t socket) {
-        int yes = 1;
-        setsockopt (socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-        run.listening = socket;
-    });
-    run.port = options.port == 0 ? run.server.bind_to_any_port ("127.0.0.1") : options.port;
-    if (run.port <= 0 || (options.port != 0 && !run.server.bind_to_port ("127.0.0.1", options.port)))
-        throw HostError ("cannot listen on 127.0.0.1:" + std::to_string (options.port));
-    // listening again on the bound socket only widens its queue
-    if (run.listening == INVALID_SOCKET || ::listen (run.listening, ListenBacklog) != 0)
-        throw HostError ("cannot listen on 127.0.0.1:" + std::to_string (run.port));
+    run.port = run.server.Bind (options.port);
 
     run.ui.Start ([this, &run, &setup] (Host& host) {
+        host.GetTranscript ().SetWindow (HostTranscriptWindow);
         host.GetTranscript ().SetSink ([this, &run] (const std::string& text) { run.Line (text, options); });
         host.SetAddOnFile (options.addOnFile);
         if (!host.Load (options.addOnFile))
@@ -113,7 +95,7 @@ int Sandbox::Start ()
                                        std::lock_guard<std::mutex> lock (run.paletteMutex);
                                        return run.paletteFolder;
                                    } });
-    run.listener = std::thread ([&run] { run.server.listen_after_bind (); });
+    run.server.Start (HttpThreads);
     running = std::move (started);
     return running->port;
 }
@@ -122,11 +104,11 @@ void Sandbox::Stop ()
 {
     if (!running)
         return;
+    // requests from now on get 503 at once; those the UI thread has not run get it as it stops
+    running->server.BeginStop ();
     running->ui.Stop ();
     running->log.Close ();
-    running->server.stop ();
-    if (running->listener.joinable ())
-        running->listener.join ();
+    running->server.Stop ();
     running.reset ();
 }
 
@@ -134,7 +116,7 @@ void Sandbox::Post (std::function<void (Host&)> work)
 {
     if (running)
         running->ui.Ask (
-            std::move (work), [] (Host&) { return Serve::Answer {}; }, std::chrono::milliseconds (0));
+            std::move (work), [] (Host&) { return Serve::Answer {}; }, [] (const Serve::Answer&) {});
 }
 
 }   // namespace SimHost

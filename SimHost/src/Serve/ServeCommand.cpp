@@ -2,11 +2,12 @@
 
 #include "SimHost/Sandbox.hpp"
 
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/signal_set.hpp>
+
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-
-#include <pthread.h>
 
 namespace SimHost {
 
@@ -58,13 +59,14 @@ int ServeCommand (int argc, char** argv, const std::string& defaultAddOn)
         }
     }
 
-    // every thread started from here on leaves the stop signals to this one
-    sigset_t stopSignals;
-    sigemptyset (&stopSignals);
-    sigaddset (&stopSignals, SIGINT);
-    sigaddset (&stopSignals, SIGTERM);
-    pthread_sigmask (SIG_BLOCK, &stopSignals, nullptr);
+    // the stop signals are taken from here on, whichever thread they reach
+    boost::asio::io_context signals;
+    boost::asio::signal_set stopSignals (signals, SIGINT, SIGTERM);
+    int                     signal = 0;
+    stopSignals.async_wait ([&signal] (const boost::system::error_code&, int number) { signal = number; });
+#ifdef SIGPIPE
     std::signal (SIGPIPE, SIG_IGN);
+#endif
 
     Sandbox sandbox (options);
     int     port = 0;
@@ -76,8 +78,7 @@ int ServeCommand (int argc, char** argv, const std::string& defaultAddOn)
     }
     PrintLine (Transcript::Print ({ { "serving", "http://127.0.0.1:" + std::to_string (port) + "/" } }));
 
-    int signal = 0;
-    sigwait (&stopSignals, &signal);
+    signals.run ();
     sandbox.Stop ();
     return 0;
 }

@@ -4,6 +4,8 @@
 
 namespace SimHost::Serve {
 
+Answer StoppingAnswer () { return { 503, R"({"error":"the sandbox is stopping"})" }; }
+
 UiThread::~UiThread () { Stop (); }
 
 void UiThread::Start (std::function<void (Host&)> start)
@@ -38,10 +40,13 @@ void UiThread::Main (std::function<void (Host&)> start, std::promise<void>& star
     while (RunNext (*host));
 
     AnswerDone (*host);
+    std::deque<Work> dropped;
     {
         std::lock_guard<std::mutex> lock (mutex);
-        queue.clear ();
+        dropped.swap (queue);
     }
+    for (Work& work : dropped)
+        work.done (StoppingAnswer ());
     host->Elements ().Input ().SetIdleWait (nullptr);
     try {
         if (host->IsOpen ())
@@ -54,8 +59,15 @@ void UiThread::AnswerDone (Host& host)
 {
     std::vector<Work> done;
     done.swap (unanswered);
-    for (Work& work : done)
-        work.answer (host);
+    for (Work& work : done) {
+        Answer answer;
+        try {
+            answer = work.answer (host);
+        } catch (const std::exception& e) {
+            answer = { 500, Line ({ { "error", e.what () } }).dump () };
+        }
+        work.done (answer);
+    }
 }
 
 bool UiThread::RunNext (Host& host)
@@ -75,32 +87,29 @@ bool UiThread::RunNext (Host& host)
     return true;
 }
 
+void UiThread::Ask (std::function<void (Host&)> run, std::function<Answer (Host&)> answer, std::function<void (const Answer&)> done)
+{
+    {
+        std::lock_guard<std::mutex> lock (mutex);
+        if (!stopping && thread.joinable ()) {
+            queue.push_back ({ std::move (run), std::move (answer), done });
+            done = nullptr;
+        }
+    }
+    if (done)
+        return done (StoppingAnswer ());
+    arrived.notify_one ();
+}
+
 std::optional<Answer> UiThread::Ask (std::function<void (Host&)> run, std::function<Answer (Host&)> answer,
                                      std::chrono::milliseconds timeout)
 {
     auto                reply = std::make_shared<std::promise<Answer>> ();
     std::future<Answer> replied = reply->get_future ();
-    {
-        std::lock_guard<std::mutex> lock (mutex);
-        if (stopping || !thread.joinable ())
-            return std::nullopt;
-        queue.push_back ({ std::move (run), [reply, answer = std::move (answer)] (Host& host) {
-                              try {
-                                  reply->set_value (answer (host));
-                              } catch (...) {
-                                  reply->set_exception (std::current_exception ());
-                              }
-                          } });
-    }
-    arrived.notify_one ();
-    // dropped work breaks its promise: no answer, as when the time is up
+    Ask (std::move (run), std::move (answer), [reply] (const Answer& given) { reply->set_value (given); });
     if (replied.wait_for (timeout) != std::future_status::ready)
         return std::nullopt;
-    try {
-        return replied.get ();
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    return replied.get ();
 }
 
 void UiThread::Stop ()

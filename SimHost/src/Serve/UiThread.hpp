@@ -22,6 +22,9 @@ struct Answer {
     std::string body;
 };
 
+// The answer to work that was dropped because the thread stops.
+Answer StoppingAnswer ();
+
 class UiThread {
 public:
     explicit UiThread (HostOptions options)
@@ -36,8 +39,11 @@ public:
     void Start (std::function<void (Host&)> start);
 
     // Runs 'run' on the UI thread; 'answer' makes the reply once the UI thread next waits for
-    // work, so that it sees what the work set off in the event loop. None when no answer came
-    // within 'timeout' (the work still runs) or the thread stopped first.
+    // work, so that it sees what the work set off in the event loop, and 'done' gets it there.
+    // Work that the stop drops, or that comes once it has begun, gets StoppingAnswer (), at
+    // once when it comes late.
+    void Ask (std::function<void (Host&)> run, std::function<Answer (Host&)> answer, std::function<void (const Answer&)> done);
+    // The same, waiting for the answer: none when none came within 'timeout' (the work still runs).
     std::optional<Answer> Ask (std::function<void (Host&)> run, std::function<Answer (Host&)> answer, std::chrono::milliseconds timeout);
 
     // Cancels a waiting point input, lets the running work end, unloads the add-on and ends
@@ -46,8 +52,9 @@ public:
 
 private:
     struct Work {
-        std::function<void (Host&)> run;
-        std::function<void (Host&)> answer;
+        std::function<void (Host&)>         run;
+        std::function<Answer (Host&)>       answer;
+        std::function<void (const Answer&)> done;
     };
 
     void Main (std::function<void (Host&)> start, std::promise<void>& started);
