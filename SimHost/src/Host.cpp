@@ -383,7 +383,9 @@ Line Host::MemoryQuery () const
 
 Line Host::CallsQuery ()
 {
-    Line calls = callLog;
+    Line calls = Line::array ();
+    for (const HostOperation operation : callLog)
+        calls.push_back (OperationName (operation));
     callLog.clear ();
     return { { "calls", calls } };
 }
@@ -391,7 +393,7 @@ Line Host::CallsQuery ()
 void Host::Enter (HostOperation operation, bool withContext, void* context)
 {
     const std::string name = OperationName (operation);
-    callLog.push_back (name);
+    callLog.push_back (operation);
     CheckUiThread (name.c_str ());
     if (unloaded || !IsOpen ())
         Violation (Breach::CallAfterUnload, name);

@@ -169,7 +169,7 @@ private:
     std::deque<std::function<void ()>> posted;
     std::deque<std::function<void ()>> deferred;
 
-    std::vector<std::string>        callLog;
+    std::vector<HostOperation>      callLog;   // compact: a long session makes millions of calls
     std::vector<SimHost::Violation> violations;
 };
 

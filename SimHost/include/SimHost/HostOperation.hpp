@@ -3,12 +3,13 @@
 
 #include "HostFunctionTable.hpp"
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace SimHost {
 
-enum class HostOperation : int {
+enum class HostOperation : std::uint16_t {
 #define VIREL_OPERATION_ENUM(name, ...) name,
     VIREL_HOST_OPERATIONS (VIREL_OPERATION_ENUM) VIREL_HOST_SELECTOR_OPERATIONS (VIREL_OPERATION_ENUM)
         VIREL_HOST_REPORT_OPERATION (VIREL_OPERATION_ENUM)
