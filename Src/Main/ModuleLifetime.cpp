@@ -1,5 +1,6 @@
 // The library's unload step, after everything the host calls (the load step is the module
 // file's own).
+#include "Main/ProcessExit.hpp"
 #include "Module/ModuleFile.hpp"
 #include "Palette/BrowserPalette.hpp"
 
@@ -9,7 +10,8 @@ __attribute__ ((destructor)) static void UnloadModule ()
 {
     try {
         ModuleFile::Unload ();
-        BrowserPalette::ReleaseInstance ();
+        if (!UnloadingAtProcessExit ())
+            BrowserPalette::ReleaseInstance ();
     } catch (...) {
     }
 }
