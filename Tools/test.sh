@@ -2,9 +2,9 @@
 # Builds and runs every test: the add-on's suites on both builds through the simulated host,
 # the same again under AddressSanitizer and UndefinedBehaviorSanitizer, a short deterministic
 # run of the libFuzzer targets (the "fuzz" preset, in build-fuzz/), the page's browser
-# tests in headless Chromium, the format check of the C++ sources, the Windows build's suites
-# under Wine ("windows" preset, build-windows/) and the libc++ build's ("libcxx" preset,
-# build-libcxx/). The builds are the presets of CMakePresets.json, with warnings as errors.
+# tests in headless Chromium, the format check of the C++ sources, and the Windows build's
+# suites under Wine ("windows" preset, build-windows/). The builds are the presets of
+# CMakePresets.json, with warnings as errors.
 # Each stage prints its time.
 #
 #   Tools/test.sh           everything
@@ -66,11 +66,6 @@ npm run --silent test:serve
 
 stage "the Windows build (MinGW-w64) and its tests under Wine"
 Tools/test-windows.sh
-
-stage "the libc++ build (clang 14) and its tests"
-cmake --preset libcxx >/dev/null
-cmake --build --preset libcxx -j"$jobs" >/dev/null
-ctest --preset libcxx -j"$jobs"
 
 stage "the C++ sources as .clang-format lays them out"
 Tools/check-format.sh
