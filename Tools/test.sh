@@ -32,7 +32,7 @@ if $quick; then
     cmake --build --preset default -j"$jobs" >/dev/null
     ctest --preset default -j"$jobs"
     stage "the page's lint"
-    npx --no-install eslint .
+    npm run --silent lint
     stage ""
     echo "== all in $((SECONDS - started)) s"
     exit 0
