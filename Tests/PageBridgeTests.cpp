@@ -34,23 +34,30 @@ TEST_P (PageBridgeTest, CreationOpensThePageHandsOverTheObjectThenTellsThePage)
     EXPECT_EQ (opening, expected);
 }
 
+// A path as the host's text: UTF-8, with forward slashes.
+std::string PathText (const std::filesystem::path& path)
+{
+    const std::u8string text = path.generic_u8string ();
+    return std::string (text.begin (), text.end ());
+}
+
 TEST_P (PageBridgeTest, ThePageLiesBesideTheAddOnWhereverItIs)
 {
     const std::filesystem::path base = std::filesystem::temp_directory_path () / ("virel page url " + std::to_string (Api ()));
-    for (const char* folderName : { "Add Ons With Spaces", "Färgpalett ÅÄÖ ñ 色" }) {
-        SCOPED_TRACE (folderName);
+    for (const char8_t* folderName : { u8"Add Ons With Spaces", u8"Färgpalett ÅÄÖ ñ 色" }) {
         const std::filesystem::path folder = base / folderName;
+        SCOPED_TRACE (PathText (folder));
         std::filesystem::create_directories (folder);
         const std::filesystem::path copy = folder / "VirelPalette.apx";
         std::filesystem::copy_file (AddOnPath (Api ()), copy, std::filesystem::copy_options::overwrite_existing);
         Restart ();
-        host->SetAddOnFile (copy.string ());
+        host->SetAddOnFile (PathText (copy));
         const std::vector<std::string> urls = Only (Run (R"({"do":"load"}
 {"do":"menu","list":32500,"item":1}
 {"do":"unload"})"),
                                                     "openUrl");
         EXPECT_EQ (urls, std::vector<std::string> {
-                             nlohmann::json ({ { "openUrl", "file://" + folder.string () + "/web/index.html" } }).dump () });
+                             nlohmann::json ({ { "openUrl", "file://" + PathText (folder) + "/web/index.html" } }).dump () });
     }
     std::filesystem::remove_all (base);
 }

@@ -17,6 +17,7 @@ TEST (PageUrl, IsTheModulesFolderWithForwardSlashesUnescaped)
         { "C:\\AddOns\\Colour\\VirelPalette.apx", "file://C:/AddOns/Colour/web/index.html" },
         { "C:\\Add Ons\\Färg\\VirelPalette.apx", "file://C:/Add Ons/Färg/web/index.html" },
         { "C:\\Mixed/Slashes\\VirelPalette.apx", "file://C:/Mixed/Slashes/web/index.html" },
+        { "\\\\server\\share\\AddOns\\VirelPalette.apx", "file:////server/share/AddOns/web/index.html" },
         { "/opt/virel/VirelPalette.apx", "file:///opt/virel/web/index.html" },
         { "VirelPalette.apx", "file://VirelPalette.apx/web/index.html" },
         { "", "file:///web/index.html" },

@@ -1,6 +1,5 @@
 #include "ModuleRegistry.hpp"
 
-#include "ElfSection.hpp"
 #include "ResourceFormat.hpp"
 
 #include <cstdio>
@@ -30,19 +29,18 @@ void ReportDamage (const std::string& path, const std::string& error)
 
 }   // namespace
 
-GSResModule OpenModule (const std::string& path)
+GSResModule OpenModule (const ResourceBytes& section)
 {
-    ElfSection section = ReadElfSection (path, ResourceSectionName);
-    if (section.status == ElfSection::Status::Missing)
+    if (section.status == ResourceBytes::Status::Missing)
         return InvalidResModule;
-    if (section.status == ElfSection::Status::Error) {
-        ReportDamage (path, section.error);
+    if (section.status == ResourceBytes::Status::Error) {
+        ReportDamage (section.module, section.error);
         return InvalidResModule;
     }
     std::string                  error;
     std::optional<ResourceImage> image = ParseResourceImage (section.bytes.data (), section.bytes.size (), &error);
     if (!image) {
-        ReportDamage (path, "section " + std::string (ResourceSectionName) + ": " + error);
+        ReportDamage (section.module, "section " + std::string (ResourceSectionName) + ": " + error);
         return InvalidResModule;
     }
 

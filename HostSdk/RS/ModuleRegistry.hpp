@@ -2,6 +2,7 @@
 // never reused) names the decoded resources of one module file until it is removed.
 #pragma once
 
+#include "ModuleResourceBytes.hpp"
 #include "ResourceImage.hpp"
 
 #include <memory>
@@ -9,10 +10,10 @@
 
 namespace RS {
 
-// Reads the resource section of the module file at 'path' and registers it. -1 when the file
-// cannot be read or has no resource section; a damaged file or section is also reported on
-// standard error, with the file's path and what is wrong.
-GSResModule OpenModule (const std::string& path);
+// Decodes a module's resource image and registers it. -1 when the module has none or it
+// cannot be read; a damaged file or image is also reported on standard error, with the
+// module's file and what is wrong.
+GSResModule OpenModule (const ResourceBytes& section);
 
 // The resources behind 'handle', or null for -1 and for unknown or removed handles. The
 // result stays valid until the handle is removed.

@@ -3,23 +3,19 @@
 #include "ModuleRegistry.hpp"
 
 #include <cstring>
-#include <dlfcn.h>
 
 GSResModule RSInitModuleImageCache (GSHandle moduleHandle)
 {
     if (moduleHandle == nullptr)
         return InvalidResModule;
-    Dl_info info {};
-    if (::dladdr (moduleHandle, &info) == 0 || info.dli_fname == nullptr || info.dli_fname[0] == '\0')
-        return InvalidResModule;
-    return RS::OpenModule (info.dli_fname);
+    return RS::OpenModule (RS::ReadLoadedModuleResources (moduleHandle));
 }
 
 GSResModule RSOpenModuleFile (const char* path)
 {
     if (path == nullptr || path[0] == '\0')
         return InvalidResModule;
-    return RS::OpenModule (path);
+    return RS::OpenModule (RS::ReadModuleFileResources (path));
 }
 
 void RSRemoveModuleImageCache (GSResModule resModule) { RS::CloseModule (resModule); }

@@ -37,6 +37,8 @@ namespace RS {
 
 // The ELF section of a module file that holds its resource image.
 inline constexpr const char* ResourceSectionName = ".virel.rsrc";
+// On Windows the image is the module's raw-data resource of this name, in its resource section.
+inline constexpr const char* ResourceEntryName = "VIRELRSRC";
 
 inline constexpr std::array<char, 8> ImageMagic = { 'V', 'I', 'R', 'E', 'L', 'R', 'S', '\0' };
 inline constexpr UInt32              ImageFormatVersion = 1;

@@ -1,5 +1,6 @@
 #include "SimHost/Host.hpp"
 
+#include "AddOnLibrary.hpp"
 #include "HostTable.hpp"
 #include "HostWindowSystem.hpp"
 
@@ -10,8 +11,6 @@
 #include "MemoryManager.hpp"
 #include "ModelerHost.hpp"
 #include "RS.hpp"
-
-#include <dlfcn.h>
 
 #include <cstring>
 #include <filesystem>
@@ -30,7 +29,10 @@ void DebugToTranscript (const char* text)
         currentHost->GetTranscript ().Add ({ { "debug", text } });
 }
 
-template <class Proc> Proc* LookUp (void* library, const char* name) { return reinterpret_cast<Proc*> (dlsym (library, name)); }
+template <class Proc> Proc* LookUp (void* library, const char* name)
+{
+    return reinterpret_cast<Proc*> (AddOnLibrary::Symbol (library, name));
+}
 
 }   // namespace
 
@@ -97,15 +99,14 @@ void Host::Open (const std::string& path)
     if (IsOpen ())
         throw HostError ("an add-on is already loaded");
     // the loader gets the absolute path, as the host passes it
-    std::error_code             error;
-    const std::filesystem::path absolute = std::filesystem::absolute (path, error);
-    addOnPath = error ? path : absolute.lexically_normal ().string ();
+    addOnPath = AddOnLibrary::LoaderPath (path);
     blocksBeforeLoad = GS::MemoryManager::AllocatedBlocks ();
     released = false;
     unloaded = false;
-    library = dlopen (addOnPath.c_str (), RTLD_NOW | RTLD_LOCAL);
+    std::string loadError;
+    library = AddOnLibrary::Open (addOnPath, &loadError);
     if (library == nullptr)
-        throw HostError (std::string ("cannot load the add-on: ") + dlerror ());
+        throw HostError ("cannot load the add-on: " + loadError);
     auto* getExported = LookUp<GetExportedFuncAddrsProc> (library, GetExportedFuncAddrsName);
     if (getExported == nullptr)
         throw HostError ("the add-on exports no GetExportedFuncAddrs");
@@ -212,14 +213,12 @@ void Host::Unload (bool release)
     // the add-on's unload steps run inside dlclose and may still call the host, its context
     // already cleared
     unloading = true;
-    dlclose (library);
+    AddOnLibrary::Close (library);
     unloading = false;
     library = nullptr;
     unloaded = true;
-    if (void* still = dlopen (addOnPath.c_str (), RTLD_NOW | RTLD_NOLOAD)) {
-        dlclose (still);
+    if (AddOnLibrary::StillLoaded (addOnPath))
         Violation (Breach::StayedLoaded, addOnPath);
-    }
     const USize blocks = GS::MemoryManager::AllocatedBlocks ();
     if (blocks > blocksBeforeLoad)
         Violation (Breach::BlockLeakedAtUnload,

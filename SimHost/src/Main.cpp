@@ -7,67 +7,26 @@
 #include "SimHost/UiThread.hpp"
 #include "SimHost/Validation.hpp"
 
-#include <csignal>
+#include "CrashReport.hpp"
+#include "StandardOutput.hpp"
+
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <unistd.h>
 
 namespace {
 
 constexpr int ExitUnrunnable = 2;
 constexpr int ExitCrashed = 3;
 
-void WriteAll (const char* text, size_t length)
-{
-    while (length > 0) {
-        const ssize_t written = write (STDOUT_FILENO, text, length);
-        if (written <= 0)
-            return;
-        text += written;
-        length -= size_t (written);
-    }
-}
-
-// The add-on crashed the host: the transcript so far is already out; one line more.
-extern "C" void OnCrash (int signal)
-{
-    const char* name = "SIGSEGV";
-    switch (signal) {
-        case SIGBUS: name = "SIGBUS"; break;
-        case SIGFPE: name = "SIGFPE"; break;
-        case SIGILL: name = "SIGILL"; break;
-        case SIGABRT: name = "SIGABRT"; break;
-        default: break;
-    }
-    WriteAll ("{\"crash\":\"", 10);
-    WriteAll (name, strlen (name));
-    WriteAll ("\"}\n", 3);
-    _exit (ExitCrashed);
-}
-
-void CatchCrashes ()
-{
-    static char alternateStack[1 << 16];
-    stack_t     stack {};
-    stack.ss_sp = alternateStack;
-    stack.ss_size = sizeof alternateStack;
-    sigaltstack (&stack, nullptr);
-    struct sigaction action {};
-    action.sa_handler = &OnCrash;
-    action.sa_flags = SA_ONSTACK;
-    for (int signal : { SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT })
-        sigaction (signal, &action, nullptr);
-}
-
 std::string DefaultAddOn ()
 {
     std::error_code             error;
     const std::filesystem::path executable = std::filesystem::read_symlink ("/proc/self/exe", error);
-    return (error ? std::filesystem::path (".") : executable.parent_path ()) / "api28" / "VirelPalette.apx";
+    return ((error ? std::filesystem::path (".") : executable.parent_path ()) / "api28" / "VirelPalette.apx").string ();
 }
 
 int Usage ()
@@ -114,12 +73,12 @@ int Run (int argc, char** argv)
         return ExitUnrunnable;
     }
 
-    CatchCrashes ();
+    SimHost::ReportCrashes (ExitCrashed);
     SimHost::Host host (SimHost::Host::Options { seed });
     host.SetAddOnFile (addOn);
     host.GetTranscript ().SetSink ([] (const std::string& line) {
         const std::string text = line + "\n";
-        WriteAll (text.data (), text.size ());
+        SimHost::WriteOutput (text.data (), text.size ());
     });
     try {
         SimHost::RunScenario (host, steps);

@@ -2,7 +2,8 @@
 
 #include "SimHost/HostError.hpp"
 
-#include <csignal>
+#include "CrashReport.hpp"
+
 #include <pthread.h>
 
 #include <exception>
@@ -25,11 +26,7 @@ extern "C" void* RunUiWork (void* argument)
     } catch (...) {
         ui->thrown = std::current_exception ();
     }
-    // a crash handler may have given this thread an alternate signal stack of its own; the
-    // thread's end must not take it for one the runtime made
-    stack_t none {};
-    none.ss_flags = SS_DISABLE;
-    sigaltstack (&none, nullptr);
+    LeaveCrashReport ();
     return nullptr;
 }
 

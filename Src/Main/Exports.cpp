@@ -5,7 +5,15 @@
 
 #include <cstring>
 
-extern "C" __attribute__ ((visibility ("default"))) Int32 GetExportedFuncAddrs (ModuleEntryRecord* record)
+// The module's exports: these two and nothing else. On Windows naming any export keeps the
+// linker from exporting everything else.
+#if defined(_WIN32)
+#define VIREL_EXPORT extern "C" __declspec(dllexport)
+#else
+#define VIREL_EXPORT extern "C" __attribute__ ((visibility ("default")))
+#endif
+
+VIREL_EXPORT Int32 GetExportedFuncAddrs (ModuleEntryRecord* record)
 {
     std::memset (record, 0, sizeof (ModuleEntryRecord));
     record->versionWord = EntryVersionWord (VIREL_HOST_API);
@@ -17,7 +25,7 @@ extern "C" __attribute__ ((visibility ("default"))) Int32 GetExportedFuncAddrs (
     return 0;
 }
 
-extern "C" __attribute__ ((visibility ("default"))) Int32 SetImportedFuncAddrs (const void* hostTable)
+VIREL_EXPORT Int32 SetImportedFuncAddrs (const void* hostTable)
 {
     HostApi::ReceiveTable (hostTable);
     return 0;

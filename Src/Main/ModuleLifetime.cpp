@@ -6,6 +6,9 @@
 //   libraries still whole, before the library's destructor function (which the system runs
 //   only after every static of the process is gone).
 // What the step uses outlives the static teardown either way (Module/Lasting.hpp).
+// On Windows the loader runs both at the module's detach; at a process exit it runs them with
+// the process half torn down, so the palette is left alone then (Main/ProcessExit.hpp).
+#include "Main/ProcessExit.hpp"
 #include "Module/ModuleFile.hpp"
 #include "Palette/BrowserPalette.hpp"
 
@@ -22,7 +25,8 @@ void UnloadModuleOnce ()
     unloaded = true;
     try {
         ModuleFile::Unload ();
-        BrowserPalette::ReleaseInstance ();
+        if (!UnloadingAtProcessExit ())
+            BrowserPalette::ReleaseInstance ();
     } catch (...) {
     }
 }

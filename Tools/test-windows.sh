@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The Windows build (preset "windows", build-windows/): builds it, shows what the add-on files
+# export and import, and runs its tests under Wine with one wineserver for the whole stage.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs="$(nproc)"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j"$jobs" >/dev/null
+
+for api in 28 27; do
+    echo "build-windows/api$api/VirelPalette.apx:"
+    x86_64-w64-mingw32-objdump -p "build-windows/api$api/VirelPalette.apx" |
+        sed -n -e 's/^\tDLL Name: /  imports /p' -e '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^\t\[ *[0-9]*\] /  exports /p'
+done
+
+export WINEPREFIX="$PWD/build-windows/wine"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all
+export WINEARCH=win64
+# the first start makes the prefix; afterwards one server serves every program of the stage
+wineserver -p || true   # (a server of this prefix may already be running)
+trap 'wineserver -k || true' EXIT
+Tools/wine-run.sh cmd /c exit >/dev/null 2>&1 || true
+ctest --preset windows
+
+# the Examples' transcripts under Wine equal the Linux build's (build/, made by the stage
+# before), the page's address aside, which names the build folder
+if [ -x build/virel-host ]; then
+    url='s#"file://[^"]*/api[0-9]*/web/index.html"#"PAGE"#'
+    for scenario in Examples/*.scenario; do
+        for api in 28 27; do
+            if ! diff <(build/virel-host run --addon "build/api$api/VirelPalette.apx" "$scenario" | sed "$url") \
+                      <(Tools/wine-run.sh build-windows/virel-host.exe run --addon "build-windows/api$api/VirelPalette.apx" "$scenario" | sed "$url"); then
+                echo "test-windows: the transcript of $scenario (API $api) under Wine differs from Linux's" >&2
+                exit 1
+            fi
+        done
+    done
+    echo "the Examples' transcripts under Wine equal Linux's (both add-on builds)"
+fi

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the Windows build under Wine: wine-run.sh PROGRAM.exe [ARGS...]
+# The prefix is the build's own (build-windows/wine, or $WINEPREFIX), made on first use without
+# the Mono and Gecko installers; a stage keeps one wineserver running (`wineserver -p`) and ends
+# it with `wineserver -k`.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+export WINEPREFIX="${WINEPREFIX:-$here/build-windows/wine}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEARCH=win64
+exec wine "$@"
