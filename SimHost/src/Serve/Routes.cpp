@@ -1,6 +1,9 @@
 #include "Routes.hpp"
 
+#include "CloseProject.hpp"
 #include "FolderFiles.hpp"
+#include "PagePick.hpp"
+#include "PaletteHolder.hpp"
 #include "SandboxState.hpp"
 #include "ServeSteps.hpp"
 
@@ -219,6 +222,9 @@ void AddRoutes (httplib::Server& server, const RouteContext& context)
     server.Get ("/api/events",
                 [context] (const httplib::Request& request, httplib::Response& response) { GetEvents (context, request, response); });
     server.Get ("/api/state", [context] (const httplib::Request&, httplib::Response& response) { GetState (context, response); });
+    AddPaletteHolderRoutes (server, context);
+    AddCloseProjectRoute (server, context);
+    AddPagePickRoute (server, context);
     server.Get ("/", [context] (const httplib::Request& request, httplib::Response& response) {
         SendFile (context.options.hostPageFolder, "index.html", request, response);
     });
