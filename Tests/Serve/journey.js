@@ -2,8 +2,10 @@
 // another in one or more tabs, with what must always hold checked after each. A failing seed
 // names itself, so `npm run journey -- --seed N` replays it.
 'use strict';
+const os = require('node:os');
+const path = require('node:path');
 const { startSandbox } = require('./sandbox.js');
-const { launchBrowser, paletteFrame, pixelAt, modelPoint, HOUSE, hostPage } = require('./host-page.js');
+const { launchBrowser, pixelAt, modelPoint, HOUSE, hostPage } = require('./host-page.js');
 const { palettePage } = require('./palette-page.js');
 
 // a small, fast generator of numbers in [0, 1) from a seed (mulberry32)
@@ -44,13 +46,20 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
         for (const page of tabs) if ((await page.evaluate(() => document.body.dataset.holds)) === 'true') return page;
         return null;
     };
-    const frameOf = async (page) => (await page.locator('#palette-body iframe').count()) ? paletteFrame(page) : null;
+    // the palette page of a tab, once loaded; null while the tab shows no palette
+    const frameOf = async (page) => {
+        const handle = await page.$('#palette-body iframe');
+        if (!handle || !(await handle.isVisible())) return null;
+        const frame = await handle.contentFrame();
+        await frame.waitForFunction(() => document.readyState === 'complete' && window.VirelEvents, null, { timeout: 10000 });
+        return frame;
+    };
     const state = async () => (await sandbox.get('api/state')).body;
 
     // what the user does; each one may find nothing to do in the state it meets
     const ACTIONS = {
         openPalette: [3, async () => { await hostPage.menu(tab, 'Virel').click(quick); await hostPage.menuItem(tab, /open colour palette/i).click(quick); }],
-        search: [2, async (frame) => frame && frame.getByPlaceholder(/name, code/i).fill(pickOne(['', 'blue', 'VWH', 'red', 'grey']), quick)],
+        search: [2, async (frame) => frame && palettePage.search(frame).fill(pickOne(['', 'blue', 'VWH', 'red', 'grey']), quick)],
         select: [3, async (frame) => frame && palettePage.colour(frame, Math.floor(random() * 6)).click(quick)],
         import: [3, async (frame) => {
             if (!frame) return;
@@ -101,7 +110,10 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
     const check = async (host) => {
         const broken = [];
         if (errors.length) broken.push('console errors: ' + errors.join(' | '));
-        const holder = await holderTab();
+        const holding = [];
+        for (const page of tabs) if ((await page.evaluate(() => document.body.dataset.holds)) === 'true') holding.push(page);
+        if (holding.length > 1) broken.push(`${holding.length} tabs hold the palette`);
+        const holder = holding[0] || null;
         const frame = holder && (await frameOf(holder));
         const paletteShown = host.palette.exists && host.palette.visible;
         if (frame && paletteShown) {
@@ -110,7 +122,7 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
             if (!shown || Number(shown[1]) !== count) broken.push(`the Project list shows ${shown && shown[1]}, the host has ${count}`);
         }
         if (host.input.waiting) {
-            const painting = frame && (await frame.getByRole('button', { name: /^stop$/i }).isVisible());
+            const painting = frame && (await palettePage.stopButton(frame).isVisible());
             if (!painting) broken.push('a point input waits but the palette is not in paint mode');
         }
         for (const page of tabs) {
@@ -146,7 +158,11 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
             done.push(name);
             log(`${n + 1} ${name}`);
             const broken = await check(await settle());
-            if (broken.length) throw new Error(`after action ${n + 1} (${name}): ${broken.join('; ')}`);
+            if (broken.length) {
+                const picture = path.join(os.tmpdir(), `journey-${api}-${seed}.png`);
+                await tab.screenshot({ path: picture }).catch(() => {});
+                throw new Error(`after action ${n + 1} (${name}): ${broken.join('; ')} (the tab as it was: ${picture})`);
+            }
         }
     } catch (error) {
         error.message = `journey API ${api} seed ${seed}: ${error.message}\n  actions: ${done.join(' ')}\n  replay: npm run journey -- --seed ${seed} --api ${api}`;
