@@ -95,11 +95,11 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
     };
     const weighted = Object.entries(ACTIONS).flatMap(([name, [weight]]) => Array(weight).fill(name));
 
-    // the host and every tab at rest: the state read twice alike, 60 ms apart
+    // the host and every tab at rest: the state read twice alike, 40 ms apart
     const settle = async () => {
         let before = JSON.stringify(await state());
         for (let i = 0; i < 40; i++) {
-            await sleep(60);
+            await sleep(40);
             const now = JSON.stringify(await state());
             if (now === before) return JSON.parse(now);
             before = now;
