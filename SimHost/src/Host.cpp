@@ -263,6 +263,16 @@ void Host::HostEvent (Int32 code)
     Returned (Guarded ("the host event handler", GSErrCode (APIERR_GENERAL), [&] { return registrations.eventHandler (code); }));
 }
 
+void Host::NewProject ()
+{
+    if (elements->OpenSights () != 0 || elements->LiveAttributeReaders () != 0 || elements->Input ().IsWaiting ())
+        throw HostError ("the project cannot close while the add-on is using it");
+    auto fresh = std::make_unique<ElementStore> ();
+    fresh->Input ().SetIdleWait (elements->Input ().IdleWait ());
+    elements = std::move (fresh);
+    attributes = std::make_unique<AttributeStore> ();
+}
+
 void Host::ClosePalette ()
 {
     DG::Palette* palette = HeldPalette ();

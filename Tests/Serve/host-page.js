@@ -42,6 +42,15 @@ function pixelAt(page, x, y) {
     }, [x, y]);
 }
 
+// Where a point of the model (metres) is drawn on the page, with the page's camera as it is now.
+function modelPoint(page, vertex) {
+    return page.evaluate((v) => window.hostView.pointOf(v), vertex);
+}
+
+// Points of the demo house: the front wall's outside face left of the door, the west gable
+// wall, the front door.
+const HOUSE = { wall: [1.0, 0, 1.2], gable: [0, 1.0, 1.2], door: [2.4, -0.04, 1.0] };
+
 const hostPage = {
     menu: (page, title) => page.getByRole('button', { name: title }),
     menuItem: (page, name) => page.getByRole('menuitem', { name }),
@@ -54,4 +63,4 @@ const hostPage = {
     prompt: (page) => page.locator('#prompt'),
 };
 
-module.exports = { launchBrowser, openHostPage, paletteFrame, pixelAt, hostPage };
+module.exports = { launchBrowser, openHostPage, paletteFrame, pixelAt, modelPoint, HOUSE, hostPage };

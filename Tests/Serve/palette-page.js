@@ -9,6 +9,9 @@ const palettePage = {
     // the materials of the project tree (its folders are tree items too)
     material: (frame, n) => frame.getByRole('tree').locator('[role="treeitem"].tree-mat').nth(n),
     paintButton: (frame) => frame.getByRole('button', { name: /^paint($| faces)/i }),
+    // the same button while the page is in paint mode
+    stopButton: (frame) => frame.getByRole('button', { name: /^stop/i }),
+    search: (frame) => frame.getByPlaceholder(/name, code/i),
 };
 
 module.exports = { palettePage };

@@ -3,23 +3,23 @@
 const test = require('node:test');
 const assert = require('node:assert');
 const { startSandbox, BUILDS } = require('./sandbox.js');
-const { openHostPage, paletteFrame, pixelAt, hostPage } = require('./host-page.js');
+const { openHostPage, paletteFrame, pixelAt, modelPoint, HOUSE, hostPage } = require('./host-page.js');
 const { palettePage } = require('./palette-page.js');
 
-// A point on the front wall's outside face left of the door, with the camera the page starts with.
-const WALL = { x: 715, y: 520 };
 const closeTo = (a, b) => a.every((c, i) => Math.abs(c - b[i]) <= 3);
 const rgb255 = (rgb) => rgb.map((c) => Math.round(c * 255));
 
 for (const api of BUILDS) {
     test(`the user paints a wall with an imported colour, undoes and redoes it (API ${api})`, async (t) => {
         const sandbox = await startSandbox(api);
-        const { browser, page } = await openHostPage(sandbox.url);
+        // flat: the wall's pixels are its material's colour exactly
+        const { browser, page } = await openHostPage(sandbox.url + '?flat');
         t.after(async () => { await browser.close(); await sandbox.stop(); });
 
         await hostPage.menu(page, 'Virel').click();
         await hostPage.menuItem(page, /open colour palette/i).click();
         let frame = await paletteFrame(page);
+        const WALL = await modelPoint(page, HOUSE.wall);
 
         await palettePage.colour(frame, 0).click();
         await palettePage.colour(frame, 1).click({ modifiers: ['Control'] });

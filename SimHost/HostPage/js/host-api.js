@@ -18,6 +18,23 @@ export function runStep(step) {
     });
 }
 
+// A click for a waiting point input: refused, and nothing kept, when none waits any more.
+export function sendPick(pick) {
+    return new Promise((resolve, reject) => {
+        const request = new XMLHttpRequest();
+        request.open('POST', '/api/pick');
+        request.setRequestHeader('Content-Type', 'application/json');
+        request.responseType = 'json';
+        request.onload = () => {
+            const answer = request.response;
+            if (request.status === 200 && answer) resolve(answer.lines);
+            else reject(new Error(answer?.error || `the sandbox answered ${request.status}`));
+        };
+        request.onerror = () => reject(new Error('the sandbox did not answer'));
+        request.send(JSON.stringify(pick));
+    });
+}
+
 export async function readState() {
     const response = await fetch('/api/state');
     if (!response.ok) throw new Error((await response.json()).error);
@@ -33,4 +50,12 @@ export function followTranscript(since, onLine) {
     const events = new EventSource('/api/events?since=' + since);
     events.onmessage = (event) => onLine(JSON.parse(event.data), event.data);
     return events;
+}
+
+// "Close project": host event 64, then a fresh project from the setup scenario.
+export async function closeProject() {
+    const response = await fetch('/api/close-project', { method: 'POST' });
+    const answer = await response.json();
+    if (!response.ok) throw new Error(answer.error);
+    return answer.lines;
 }

@@ -48,10 +48,15 @@ export function showFolders(container, state) {
             const folder = document.createElement('div');
             folder.className = 'folder';
             folder.setAttribute('role', 'treeitem');
+            folder.setAttribute('aria-expanded', 'true');
             const label = document.createElement('div');
             label.className = 'folder-name';
             label.textContent = name;
-            folder.append(label, ...draw(child));
+            // nested items belong to a group of their folder
+            const group = document.createElement('div');
+            group.setAttribute('role', 'group');
+            group.append(...draw(child));
+            folder.append(label, group);
             parts.push(folder);
         }
         for (const material of node.materials) {

@@ -1,10 +1,13 @@
 // The sandbox's host page: follows the host's transcript and state, and turns what the user
-// does here into steps for the host.
-import { runStep, readState, readTranscript, followTranscript } from './host-api.js';
+// does here into steps for the host. The add-on's page runs in the one tab that holds the
+// palette; every tab follows the project.
+import { runStep, readState, readTranscript, followTranscript, closeProject, sendPick } from './host-api.js';
 import { PaletteFrame } from './palette-frame.js';
 import { PalettePanel } from './palette-panel.js';
+import { PaletteHolder } from './palette-holder.js';
 import { drawPlan } from './plan-view.js';
 import { showMenus, showFolders, showHistory } from './host-panels.js';
+import { placePrompt, clickNote } from './prompt-place.js';
 
 // The host's transcript, then its state, are read while three.js loads: the state after the
 // transcript, so that every later change comes as a line of the event stream.
@@ -20,9 +23,60 @@ let planFaceAt = () => null;
 function reportError(error) { showReport(String(error.message || error)); }
 function step(s) { return runStep(s).then(refresh, reportError); }
 
+// A click while a point input waits; one the add-on reports nothing for gets a note. Between
+// two inputs of one paint mode no input waits for a moment: the click waits up to 3 s for the next.
+const NO_INPUT = 'no point input waits for a click';
+async function pick(face) {
+    if (!face) return showNote('No element there: click a face of the model to paint it.');
+    for (let tries = 0; ; tries++) {
+        try {
+            showNote(clickNote(await sendPick({ click: face })));
+            return refresh();
+        } catch (error) {
+            if (error.message !== NO_INPUT || tries >= 60) {
+                showNote(error.message === NO_INPUT ? 'The host had stopped waiting for a click: this one did nothing.' : error.message);
+                return refresh();
+            }
+            await new Promise((resolve) => setTimeout(resolve, 50));
+        }
+    }
+}
+
+let noteTimer = null;
+function showNote(text) {
+    clearTimeout(noteTimer);
+    $('note').hidden = !text;
+    $('note').textContent = text || '';
+    if (text) noteTimer = setTimeout(() => { $('note').hidden = true; }, 4000);
+    placeNotes();
+}
+
 const frame = new PaletteFrame($('palette-body'));
-const panel = new PalettePanel($('palette'), step);
-const scene = new Scene3D($('view-3d'), (face) => step({ do: 'pickNext', click: face }));
+// flat: every face in its material's colour exactly (the tests that read colours use it)
+const flat = new URLSearchParams(location.search).has('flat');
+const scene = new Scene3D($('view-3d'), pick, { flat });
+const holder = new PaletteHolder((holds) => {
+    if (!holds) frame.close();
+    else if (state?.palette.exists) frame.open();
+    if (state) render();
+});
+const panel = new PalettePanel($('palette'), {
+    onStep: step,
+    onTake: () => holder.take().then(refresh, reportError),
+    area: () => $('view-3d').hidden ? $('view-plan').getBoundingClientRect() : $('view-3d').getBoundingClientRect(),
+    modelBox: () => scene.modelBox(),
+    onMoved: () => placeNotes(),
+    onOpened: (box) => scene.frameBeside(box),
+});
+// for the tests and benchmarks: where a point of the model is drawn on the page
+window.hostView = { pointOf: (vertex) => scene.pointOf(vertex) };
+
+function placeNotes() {
+    const palette = $('palette').hidden ? null : $('palette').getBoundingClientRect();
+    const views = $('view-3d').parentElement.getBoundingClientRect();
+    placePrompt($('prompt'), views, palette, 0);
+    placePrompt($('note'), views, palette, $('prompt').hidden ? 0 : $('prompt').offsetHeight + 6);
+}
 
 function showReport(text) {
     $('report-text').textContent = text;
@@ -44,10 +98,9 @@ async function refresh() {
 }
 
 function render() {
-    showMenus($('menus'), state.menus, step);
+    showMenus($('menus'), state.menus, (s) => holder.takeIfFree().then(() => step(s), reportError));
     showFolders($('folders'), state);
     showHistory($('undo'), $('redo'), state);
-    panel.show(state.palette, addOnName);
     if (!state.palette.exists && frame.isOpen()) frame.close();
     const in3d = state.window === '3d';
     $('view-3d').hidden = !in3d;
@@ -59,15 +112,20 @@ function render() {
     $('view-3d').classList.toggle('picking', picking);
     $('prompt').hidden = !state.input.waiting;
     $('prompt').textContent = state.input.prompt || 'Click a face';
+    if (!state.input.waiting) $('note').hidden = true;
     $('crosshair').hidden = !picking;
     scene.show(state);
     $('view-plan').classList.toggle('picking', state.input.waiting && !in3d);
     if (!in3d) planFaceAt = drawPlan($('plan'), state);
+    panel.show(state.palette, addOnName, holder.holds);
+    placeNotes();
     document.body.dataset.ready = 'true';
+    document.body.dataset.holds = String(holder.holds);
 }
 
 // What each transcript line means for this page; 'live' lines happen now, others are history.
-// 'printed' is the line as the host printed it, when at hand.
+// 'printed' is the line as the host printed it, when at hand. Only the holding tab runs the
+// add-on's page.
 function onLine(line, live, printed = JSON.stringify(line)) {
     const text = document.createTextNode(printed + '\n');
     $('transcript').appendChild(text);
@@ -75,26 +133,36 @@ function onLine(line, live, printed = JSON.stringify(line)) {
     if (line.openUrl) frame.urlOpened(line.openUrl);
     if (line.scriptObject) frame.scriptObject(line.functions);
     if (!live) return;
-    frame.lineArrived(line);
-    if (line.openUrl) frame.open(true);
-    if (line.page !== undefined && frame.isOpen()) frame.runLine(line.page);
-    if (line.report !== undefined) showReport(line.report);
+    if (holder.holds) {
+        frame.lineArrived(line);
+        if (line.openUrl) frame.open(true);
+        if (line.page !== undefined && frame.isOpen()) frame.runLine(line.page);
+        if (line.report !== undefined) showReport(line.report);
+    }
     // a call's own result changes nothing the host shows
     if (!('result' in line || 'exception' in line || 'debug' in line)) refresh();
 }
 
 $('plan').addEventListener('click', (e) => {
     const face = state && state.input.waiting ? planFaceAt(e.offsetX, e.offsetY) : null;
-    if (face) step({ do: 'pickNext', click: face });
+    if (face) pick(face);
 });
 window.addEventListener('project-may-have-changed', refresh);
+window.addEventListener('resize', placeNotes);
 $('undo').addEventListener('click', () => step({ do: 'undo' }));
 $('redo').addEventListener('click', () => step({ do: 'redo' }));
-$('close-project').addEventListener('click', () => step({ do: 'hostEvent', code: '0x40' }));
+$('close-project').addEventListener('click', () => closeProject().then(refresh, reportError));
 $('show-3d').addEventListener('click', () => step({ do: 'window', type: '3d' }));
 $('show-plan').addEventListener('click', () => step({ do: 'window', type: 'plan' }));
 document.addEventListener('keydown', (e) => {
     if (e.key === 'Escape' && state && state.input.waiting) step({ do: 'pickNext', cancel: true });
+    // Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, except while typing in a field
+    if (!(e.ctrlKey || e.metaKey) || e.altKey || e.target.closest?.('input, textarea, [contenteditable]')) return;
+    const key = e.key.toLowerCase();
+    if (key === 'z' || key === 'y') {
+        e.preventDefault();
+        step({ do: key === 'y' || e.shiftKey ? 'redo' : 'undo' });
+    }
 });
 
 const history = await historyRead;
@@ -105,6 +173,8 @@ try {
 } catch (error) {
     await refresh();
 }
-// a palette that is already open gets a fresh page
-if (state.palette.exists) frame.open();
+await holder.start();
+// a palette that is already open gets a fresh page, in the tab that holds it
+if (holder.holds && state.palette.exists && !frame.isOpen()) frame.open();
+render();
 followTranscript(history.next, (line, printed) => onLine(line, true, printed));

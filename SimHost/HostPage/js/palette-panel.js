@@ -1,21 +1,79 @@
 // The palette as a floating panel of the palette's size: it follows the host's palette (shown,
-// hidden, resized), its close box asks the add-on to close, its corner resizes it as the host does.
+// hidden, resized), its close box asks the add-on to close, its corner resizes it as the host
+// does. It opens where it covers the model least and stays inside the window when that shrinks.
+// In a tab that does not hold the palette it says where the palette is, with a button to move it.
+const MARGIN = 8;
+
+function overlap(a, b) {
+    if (!a || !b) return 0;
+    return Math.max(0, Math.min(a.right, b.right) - Math.max(a.left, b.left)) * Math.max(0, Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top));
+}
 
 export class PalettePanel {
-    constructor(panel, onStep) {
+    // area(): the box the panel opens in; modelBox(): the model's box on the page, or null;
+    // onMoved(): the panel has moved or changed size; onOpened(box): it has opened there.
+    constructor(panel, { onStep, onTake, area, modelBox, onMoved, onOpened }) {
+        this.onOpened = onOpened;
         this.panel = panel;
         this.body = panel.querySelector('#palette-body');
+        this.elsewhere = panel.querySelector('#palette-elsewhere');
+        this.area = area;
+        this.modelBox = modelBox;
+        this.onMoved = onMoved;
+        this.placed = false;
         panel.querySelector('#palette-close').addEventListener('click', () => onStep({ do: 'closePalette' }));
+        panel.querySelector('#palette-take').addEventListener('click', onTake);
         this.dragCorner(panel.querySelector('#palette-grip'), onStep);
         this.dragTitle(panel.querySelector('#palette-title'));
+        window.addEventListener('resize', () => this.keepInside());
     }
 
-    show(palette, title) {
-        this.panel.hidden = !(palette.exists && palette.visible);
-        if (!palette.exists) return;
+    show(palette, title, holds) {
+        const shown = palette.exists && palette.visible;
+        this.panel.hidden = !shown;
+        this.elsewhere.hidden = holds;
+        if (!palette.exists) {
+            this.placed = false;
+            return;
+        }
         this.body.style.width = palette.width + 'px';
         this.body.style.height = palette.height + 'px';
         this.panel.querySelector('#palette-name').textContent = title;
+        if (!shown) return;
+        if (!this.placed) this.placeAway();
+        else this.keepInside();
+    }
+
+    // Of the area's four corners, the one where the panel covers the least of the model (the
+    // top right when they are alike).
+    placeAway() {
+        const area = this.area(), model = this.modelBox();
+        const { width, height } = this.panel.getBoundingClientRect();
+        const lefts = [area.right - width - MARGIN, area.left + MARGIN], tops = [area.top + MARGIN, area.bottom - height - MARGIN];
+        let best = null;
+        for (const top of tops) for (const left of lefts) {
+            const covered = overlap({ left, top, right: left + width, bottom: top + height }, model);
+            if (!best || covered < best.covered - 1) best = { left, top, covered };
+        }
+        this.placed = true;
+        this.moveTo(best.left, best.top);
+        this.onOpened(this.panel.getBoundingClientRect());
+    }
+
+    // The whole panel inside the window, as far as it fits; its title bar always.
+    keepInside() {
+        if (this.panel.hidden || !this.placed) return;
+        const box = this.panel.getBoundingClientRect();
+        this.moveTo(box.left, box.top);
+    }
+
+    moveTo(left, top) {
+        const { width, height } = this.panel.getBoundingClientRect();
+        const x = Math.max(0, Math.min(left, window.innerWidth - width));
+        const y = Math.max(0, Math.min(top, window.innerHeight - height));
+        this.panel.style.left = Math.round(x) + 'px';
+        this.panel.style.top = Math.round(y) + 'px';
+        this.onMoved();
     }
 
     dragCorner(grip, onStep) {
@@ -36,14 +94,9 @@ export class PalettePanel {
             if (down.target.tagName === 'BUTTON') return;
             const start = this.panel.getBoundingClientRect();
             title.setPointerCapture(down.pointerId);
-            const move = (event) => {
-                this.panel.style.left = start.left + event.clientX - down.clientX + 'px';
-                this.panel.style.top = start.top + event.clientY - down.clientY + 'px';
-                this.panel.style.right = 'auto';
-            };
+            const move = (event) => this.moveTo(start.left + event.clientX - down.clientX, start.top + event.clientY - down.clientY);
             title.addEventListener('pointermove', move);
             title.addEventListener('pointerup', () => title.removeEventListener('pointermove', move), { once: true });
         });
     }
 }
-

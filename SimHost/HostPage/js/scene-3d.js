@@ -1,5 +1,6 @@
-// The 3D window: every polygon of every element in its drawn colour (unlit, so a painted face
-// shows its material's colour exactly), orbit controls, and picking: while a point input waits,
+// The 3D window: every polygon of every element in its drawn colour, shaded by the direction it
+// faces so that a house of one colour still reads as a house (or flat and unlit, so that a
+// painted face shows its material's colour exactly), orbit controls, and picking: while a point input waits,
 // a click on a face sends the host that click (element, body, polygon, pick kind, position).
 // The whole model is one mesh and one set of edge lines, built again only when the shapes
 // change; a change of materials only writes new colours into it.
@@ -15,13 +16,30 @@ function modelPolygons(state) {
     state.elements.forEach((element, index) => element.bodies.forEach((body, bodyIndex) => body.forEach((polygon, polygonIndex) => {
         if (polygon.vertices.length < 3) return;
         const count = 3 * (polygon.vertices.length - 2);
-        polygons.push({ vertices: polygon.vertices, first, count, face: { guid: element.guid, element: index, body: bodyIndex, polygon: polygonIndex, pickKind: element.pickKind } });
+        polygons.push({ vertices: polygon.vertices, first, count, shade: shadeOf(polygon.vertices), face: { guid: element.guid, element: index, body: bodyIndex, polygon: polygonIndex, pickKind: element.pickKind } });
         first += count;
     })));
     return polygons;
 }
 
 const EDGE_COLOUR = 0x333333;
+// Light from the front left and above; a face lit head-on keeps its colour, one edge-on to the
+// light is drawn at AMBIENT of it. Faces are seen from both sides, so the side does not count.
+const LIGHT = new THREE.Vector3(-0.45, -0.75, 0.6).normalize();
+const AMBIENT = 0.62;
+
+// How bright a polygon is drawn: from its normal (Newell's method, any outline).
+function shadeOf(vertices) {
+    const normal = new THREE.Vector3();
+    vertices.forEach((a, i) => {
+        const b = vertices[(i + 1) % vertices.length];
+        normal.x += (a[1] - b[1]) * (a[2] + b[2]);
+        normal.y += (a[2] - b[2]) * (a[0] + b[0]);
+        normal.z += (a[0] - b[0]) * (a[1] + b[1]);
+    });
+    if (normal.lengthSq() === 0) return 1;
+    return AMBIENT + (1 - AMBIENT) * Math.abs(normal.normalize().dot(LIGHT));
+}
 
 // Each vertex in its own colour, unlit, written out as sRGB: the smallest program that draws the
 // model, since a software renderer takes long to compile a larger one.
@@ -47,7 +65,9 @@ function shapeOf(state) {
 }
 
 export class Scene3D {
-    constructor(container, onPick) {
+    // flat: every face in its colour exactly, unlit (what tests that read colours use)
+    constructor(container, onPick, { flat = false } = {}) {
+        this.flat = flat;
         this.container = container;
         this.renderer = new THREE.WebGLRenderer({ antialias: false, preserveDrawingBuffer: true });
         this.renderer.setPixelRatio(1);
@@ -99,8 +119,9 @@ export class Scene3D {
         this.colours = shown;
         const attribute = this.faces.geometry.getAttribute('color');
         const colour = new THREE.Color();
-        this.polygons.forEach(({ first, count }, i) => {
+        this.polygons.forEach(({ first, count, shade }, i) => {
             colour.setRGB(...colours[i], THREE.SRGBColorSpace);
+            if (!this.flat) colour.multiplyScalar(shade);
             for (let v = first; v < first + count; v++) attribute.setXYZ(v, colour.r, colour.g, colour.b);
         });
         attribute.needsUpdate = true;
@@ -133,6 +154,48 @@ export class Scene3D {
 
     render() { this.renderer.render(this.scene, this.camera); }
 
+    // Frames the model in the part of the window that 'cover' (a box on the page, or null)
+    // leaves free beside it: centred there and, if need be, made smaller to fit.
+    frameBeside(cover) {
+        const box = this.renderer.domElement.getBoundingClientRect();
+        this.camera.zoom = 1;
+        this.camera.clearViewOffset();
+        this.camera.updateProjectionMatrix();
+        const model = this.modelBox();
+        if (!model || !cover || !box.width) return this.render();
+        const left = [box.left, Math.max(box.left, Math.min(box.right, cover.left))], right = [Math.min(box.right, Math.max(box.left, cover.right)), box.right];
+        const span = left[1] - left[0] >= right[1] - right[0] ? left : right;
+        if (span[1] - span[0] < box.width / 4) return this.render();
+        this.camera.zoom = Math.min(1, (0.92 * (span[1] - span[0])) / (model.right - model.left));
+        this.camera.updateProjectionMatrix();
+        const fitted = this.modelBox();
+        const shift = (span[0] + span[1]) / 2 - (fitted.left + fitted.right) / 2;
+        this.camera.setViewOffset(box.width, box.height, -shift, 0, box.width, box.height);
+        this.render();
+    }
+
+    // Where a point of the model is drawn on the page (CSS pixels).
+    pointOf(vertex) {
+        const canvas = this.renderer.domElement.getBoundingClientRect();
+        const p = new THREE.Vector3(...vertex).project(this.camera);
+        return { x: canvas.left + ((p.x + 1) / 2) * canvas.width, y: canvas.top + ((1 - p.y) / 2) * canvas.height };
+    }
+
+    // The model's box on the page (CSS pixels), as the camera now sees it; null before a model.
+    modelBox() {
+        const geometry = this.faces.geometry;
+        if (!geometry.getAttribute('position')) return null;
+        geometry.computeBoundingBox();
+        const box = geometry.boundingBox;
+        const xs = [], ys = [];
+        for (const x of [box.min.x, box.max.x]) for (const y of [box.min.y, box.max.y]) for (const z of [box.min.z, box.max.z]) {
+            const p = this.pointOf([x, y, z]);
+            xs.push(p.x);
+            ys.push(p.y);
+        }
+        return { left: Math.min(...xs), right: Math.max(...xs), top: Math.min(...ys), bottom: Math.max(...ys) };
+    }
+
     // The face under a point of the canvas (CSS pixels from its corner), or none.
     faceAt(x, y) {
         const canvas = this.renderer.domElement;
@@ -149,8 +212,8 @@ export class Scene3D {
         canvas.addEventListener('pointerdown', (e) => { down = [e.offsetX, e.offsetY]; });
         canvas.addEventListener('pointerup', (e) => {
             if (!this.picking || !down || Math.hypot(e.offsetX - down[0], e.offsetY - down[1]) > 4) return;
-            const face = this.faceAt(e.offsetX, e.offsetY);
-            if (face) onPick(face);
+            // null: a click beside the model
+            onPick(this.faceAt(e.offsetX, e.offsetY));
         });
     }
 }

@@ -93,6 +93,11 @@ public:
     void QueueDeferred (std::function<void ()> work);
     bool RunOneDeferred ();
 
+    // The project closes and an empty one opens: no materials, folders, elements or undo
+    // history; the add-on stays loaded. HostError while the add-on holds a 3D sight or reader
+    // or a point input waits.
+    void NewProject ();
+
     // Queries.
     Line PaletteQuery () const;
     Line MemoryQuery () const;

@@ -52,7 +52,8 @@ public:
 
     // For a host whose work can arrive from other threads: called when a waiting input has
     // nothing left to run; returns false when nothing more can arrive. None: nothing can.
-    void SetIdleWait (std::function<bool ()> wait) { idleWait = std::move (wait); }
+    void                          SetIdleWait (std::function<bool ()> wait) { idleWait = std::move (wait); }
+    const std::function<bool ()>& IdleWait () const { return idleWait; }
 
 private:
     bool TakeQueued (PointOutcome& outcome);

@@ -1,6 +1,9 @@
 #include "Routes.hpp"
 
+#include "CloseProject.hpp"
 #include "FolderFiles.hpp"
+#include "PagePick.hpp"
+#include "PaletteHolder.hpp"
 #include "SandboxState.hpp"
 #include "ServeSteps.hpp"
 
@@ -14,8 +17,6 @@ namespace {
 
 // One answer of GET /api/transcript holds at most this much of lines.
 constexpr std::size_t MaxTranscriptAnswer = std::size_t (8) << 20;
-
-HttpResponse ResponseOf (const Answer& answer) { return { answer.status, answer.body, "application/json", {} }; }
 
 std::string LinesBody (const std::vector<std::shared_ptr<const std::string>>& lines)
 {
@@ -55,7 +56,8 @@ void PostStep (const RouteContext& context, const HttpRequest& request, const Ht
     };
     auto                 outcome = std::make_shared<Outcome> ();
     const TranscriptLog& log = context.log;
-    context.ui.Ask (
+    AskHost (
+        context,
         [outcome, step, &log] (Host& host) {
             outcome->first = log.End ();
             try {
@@ -67,9 +69,9 @@ void PostStep (const RouteContext& context, const HttpRequest& request, const Ht
         [outcome, &log] (Host&) {
             if (!outcome->error.empty ())
                 return Answer { 400, Line ({ { "error", outcome->error } }).dump () };
-            return Answer { 200, LinesBody (log.From (outcome->first).lines) + "}" };
+            return Answer { 200, LinesAnswer (log, outcome->first) };
         },
-        [reply] (const Answer& answer) { reply (ResponseOf (answer)); });
+        reply);
 }
 
 // A line number a client resumes from: a plain decimal number up to the next line's.
@@ -125,11 +127,12 @@ std::variant<std::size_t, HttpResponse> OpenEvents (const RouteContext& context,
 
 void GetState (const RouteContext& context, const HttpReply& reply)
 {
-    context.ui.Ask ([] (Host&) {},
-                    [] (Host& host) {
-                        return Answer { 200, Transcript::Print (SandboxState (host)) };
-                    },
-                    [reply] (const Answer& answer) { reply (ResponseOf (answer)); });
+    AskHost (
+        context, [] (Host&) {},
+        [] (Host& host) {
+            return Answer { 200, Transcript::Print (SandboxState (host)) };
+        },
+        reply);
 }
 
 // A file's version as the browser's cache knows it: its size and when it was last written.
@@ -162,6 +165,18 @@ void SendFile (const std::filesystem::path& folder, const std::string& relative,
 
 }   // namespace
 
+std::string LinesAnswer (const TranscriptLog& log, std::size_t first, const std::string& more)
+{
+    return LinesBody (log.From (first).lines) + more + "}";
+}
+
+void AskHost (const RouteContext& context, std::function<void (Host&)> run, std::function<Answer (Host&)> answer, const HttpReply& reply)
+{
+    context.ui.Ask (std::move (run), std::move (answer), [reply] (const Answer& made) {
+        reply ({ made.status, made.body, "application/json", {} });
+    });
+}
+
 void AddRoutes (HttpServer& server, const RouteContext& context)
 {
     server.CheckHeaders ([context] (const HttpRequest& request) { return Refused (context, request); });
@@ -169,6 +184,9 @@ void AddRoutes (HttpServer& server, const RouteContext& context)
     server.Get ("/api/transcript", [context] (const HttpRequest& request, HttpReply reply) { GetTranscript (context, request, reply); });
     server.Events ("/api/events", [context] (const HttpRequest& request) { return OpenEvents (context, request); });
     server.Get ("/api/state", [context] (const HttpRequest&, HttpReply reply) { GetState (context, reply); });
+    AddPaletteHolderRoutes (server, context);
+    AddCloseProjectRoute (server, context);
+    AddPagePickRoute (server, context);
     server.Get ("/", [context] (const HttpRequest& request, HttpReply reply) {
         SendFile (context.options.hostPageFolder, "index.html", request, reply);
     });

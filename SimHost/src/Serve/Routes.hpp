@@ -23,4 +23,10 @@ struct RouteContext {
 
 void AddRoutes (HttpServer& server, const RouteContext& context);
 
+// {"lines":[...]<more>}: the transcript lines from number 'first' on, as a step's answer holds them.
+std::string LinesAnswer (const TranscriptLog& log, std::size_t first, const std::string& more = "");
+
+// Runs 'run' on the UI thread and replies with what 'answer' makes there afterwards.
+void AskHost (const RouteContext& context, std::function<void (Host&)> run, std::function<Answer (Host&)> answer, const HttpReply& reply);
+
 }   // namespace SimHost::Serve
