@@ -43,7 +43,8 @@ struct FuzzingHost {
     }
 
     // The project as the call found it: painting undone, a fresh material store with the one
-    // material, the same GUIDs to come.
+    // material, the same GUIDs to come; and the page has read it again, so that the add-on
+    // remembers the same catalogue as the page's last before every call.
     void PutProjectBack ()
     {
         SimHost::Host& host = session.GetHost ();
@@ -52,6 +53,7 @@ struct FuzzingHost {
         host.Attributes () = SimHost::AttributeStore ();
         host.Guids () = SimHost::GuidGenerator (Seed);
         session.Run (SimHost::SmallProjectMaterialStep ());
+        host.Call ("getMaterials", SimHost::ArgumentKind::None, "");
         ForgetWhatWasSeen ();
     }
 };
