@@ -1,11 +1,11 @@
 // The sandbox's HTTP interface, as the host page uses it.
 
 // Through XMLHttpRequest: in Chromium it answers a little sooner than fetch, and every page
-// call of the palette is one of these.
-export function runStep(step) {
+// call of the palette is one of these. Resolves with the lines the request caused.
+function postForLines(path, body) {
     return new Promise((resolve, reject) => {
         const request = new XMLHttpRequest();
-        request.open('POST', '/api/step');
+        request.open('POST', path);
         request.setRequestHeader('Content-Type', 'application/json');
         request.responseType = 'json';
         request.onload = () => {
@@ -14,26 +14,14 @@ export function runStep(step) {
             else reject(new Error(answer?.error || `the sandbox answered ${request.status}`));
         };
         request.onerror = () => reject(new Error('the sandbox did not answer'));
-        request.send(JSON.stringify(step));
+        request.send(JSON.stringify(body));
     });
 }
 
+export function runStep(step) { return postForLines('/api/step', step); }
+
 // A click for a waiting point input: refused, and nothing kept, when none waits any more.
-export function sendPick(pick) {
-    return new Promise((resolve, reject) => {
-        const request = new XMLHttpRequest();
-        request.open('POST', '/api/pick');
-        request.setRequestHeader('Content-Type', 'application/json');
-        request.responseType = 'json';
-        request.onload = () => {
-            const answer = request.response;
-            if (request.status === 200 && answer) resolve(answer.lines);
-            else reject(new Error(answer?.error || `the sandbox answered ${request.status}`));
-        };
-        request.onerror = () => reject(new Error('the sandbox did not answer'));
-        request.send(JSON.stringify(pick));
-    });
-}
+export function sendPick(pick) { return postForLines('/api/pick', pick); }
 
 export async function readState() {
     const response = await fetch('/api/state');

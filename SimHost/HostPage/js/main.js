@@ -42,6 +42,17 @@ async function pick(face) {
     }
 }
 
+// A click in the 3D window. Between two inputs of one paint mode the page may have heard that
+// none waits, and not yet that the next one does: the host's state decides, so that no click
+// made while the prompt shows is lost.
+async function pickIn3d(face, picking) {
+    if (!picking) {
+        await refresh();
+        if (!state || !state.input.waiting || state.window !== '3d') return;
+    }
+    return pick(face);
+}
+
 let noteTimer = null;
 function showNote(text) {
     clearTimeout(noteTimer);
@@ -54,7 +65,7 @@ function showNote(text) {
 const frame = new PaletteFrame($('palette-body'));
 // flat: every face in its material's colour exactly (the tests that read colours use it)
 const flat = new URLSearchParams(location.search).has('flat');
-const scene = new Scene3D($('view-3d'), pick, { flat });
+const scene = new Scene3D($('view-3d'), pickIn3d, { flat });
 const holder = new PaletteHolder((holds) => {
     if (!holds) frame.close();
     else if (state?.palette.exists) frame.open();

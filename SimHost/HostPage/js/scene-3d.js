@@ -211,9 +211,10 @@ export class Scene3D {
         let down = null;
         canvas.addEventListener('pointerdown', (e) => { down = [e.offsetX, e.offsetY]; });
         canvas.addEventListener('pointerup', (e) => {
-            if (!this.picking || !down || Math.hypot(e.offsetX - down[0], e.offsetY - down[1]) > 4) return;
-            // null: a click beside the model
-            onPick(this.faceAt(e.offsetX, e.offsetY));
+            if (!down || Math.hypot(e.offsetX - down[0], e.offsetY - down[1]) > 4) return;
+            // null: a click beside the model; 'picking' is what the page last heard, and the
+            // page asks the host again before it drops a click
+            onPick(this.faceAt(e.offsetX, e.offsetY), this.picking);
         });
     }
 }
