@@ -29,8 +29,16 @@ export async function readState() {
     return response.json();
 }
 
+// The transcript the sandbox keeps, page by page (one answer holds at most 8 MiB of lines):
+// {lines, next}, next the number of the first line still to come.
 export async function readTranscript() {
-    return (await fetch('/api/transcript?since=0')).json();
+    const lines = [];
+    for (let since = 0; ;) {
+        const part = await (await fetch('/api/transcript?since=' + since)).json();
+        for (const line of part.lines) lines.push(line);
+        if (part.lines.length === 0 || part.next === since) return { lines, next: part.next };
+        since = part.next;
+    }
 }
 
 // Every transcript line from number 'since' on, as it happens: read, and as it was printed.

@@ -134,12 +134,16 @@ function render() {
     document.body.dataset.holds = String(holder.holds);
 }
 
+const PANEL_LINES = 2000;
+
 // What each transcript line means for this page; 'live' lines happen now, others are history.
 // 'printed' is the line as the host printed it, when at hand. Only the holding tab runs the
 // add-on's page.
 function onLine(line, live, printed = JSON.stringify(line)) {
-    const text = document.createTextNode(printed + '\n');
-    $('transcript').appendChild(text);
+    const transcript = $('transcript');
+    transcript.appendChild(document.createTextNode(printed + '\n'));
+    // a long session's panel keeps its tail only
+    if (transcript.childNodes.length > PANEL_LINES) transcript.firstChild.remove();
     if (line.described) addOnName = line.described.name;
     if (line.openUrl) frame.urlOpened(line.openUrl);
     if (line.scriptObject) frame.scriptObject(line.functions);
