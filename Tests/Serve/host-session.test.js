@@ -163,6 +163,8 @@ for (const api of BUILDS) {
         });
 
         await t.test('"Close project" opens a fresh project; the add-on stays loaded', async () => {
+            // the palette opens afresh in a window of 800 x 600, narrower than it and its side panel
+            await first.setViewportSize({ width: 800, height: 600 });
             await hostPage.closeProject(first).click();
             await first.waitForSelector('#palette', { state: 'hidden' });
             await first.waitForFunction(() => document.querySelectorAll('#folders .material').length === 0 && document.querySelector('#undo').disabled);
@@ -171,6 +173,10 @@ for (const api of BUILDS) {
             assert.ok(sandbox.stdout.some((line) => line.newProject), 'the transcript says a fresh project opened');
             frame = await openPalette(first);
             await palettePage.projectTab(frame).filter({ hasText: '(0)' }).waitFor();
+            for (const name of Object.keys(HOUSE)) {
+                const point = await at(first, name);
+                assert.ok(!meets(await first.locator('#palette').boundingBox(), { ...point, width: 1, height: 1 }), `at 800 x 600 it opens off the house (${name})`);
+            }
             assert.deepStrictEqual(first.errors, []);
         });
     });
