@@ -21,6 +21,7 @@ function generator(seed) {
 
 const FACES = [HOUSE.wall, HOUSE.gable, HOUSE.door, [0.9, -1.32, 1.5], [4.5, -0.04, 1.5]];
 const SIZES = [[1400, 850], [800, 600], [1100, 700]];
+const FINISHES = ['matt', 'eggshell', 'satin', 'gloss'];
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const quick = { timeout: 3000 };
 
@@ -55,6 +56,12 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
         return frame;
     };
     const state = async () => (await sandbox.get('api/state')).body;
+    // the face drawn at a point of the page, where the 3D window is in sight there
+    const faceAt = (page, point) => page.evaluate(({ x, y }) => (document.elementFromPoint(x, y)?.tagName === 'CANVAS' ? window.hostView.faceAt(x, y) : null), point);
+    const rgbOf = (host, index) => host.materials.find((m) => m.index === index)?.rgb.map((c) => Math.round(c * 255));
+    const unlike = (a, b, tolerance) => !a || !b || a.some((c, i) => Math.abs(c - b[i]) > tolerance);
+    // the last Import & paint's click: the face it picked and the colour shown
+    let clicked = null;
 
     // what the user does; each one may find nothing to do in the state it meets
     const ACTIONS = {
@@ -75,6 +82,21 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
             const point = await modelPoint(tab, pickOne(FACES));
             await tab.mouse.click(point.x, point.y);
         }],
+        // the Colour tab's Import & paint (Paint with it once the colour is in), then a face
+        importAndPaint: [4, async (frame) => {
+            if (!frame) return;
+            await palettePage.colour(frame, Math.floor(random() * 6)).click(quick);
+            await palettePage.colourTab(frame).click(quick);
+            await palettePage.importAndPaint(frame).click(quick);
+            await hostPage.prompt(tab).waitFor({ state: 'visible', ...quick });
+            const rgb = (await frame.locator('#details-rgb').textContent()).split(',').map(Number);
+            const point = await modelPoint(tab, pickOne(FACES));
+            const face = await faceAt(tab, point);
+            await tab.mouse.click(point.x, point.y);
+            if (face) clicked = { face, rgb };
+        }],
+        // the finish of the next import: a colour in a further finish is a material of its own
+        changeFinish: [2, async (frame) => frame && palettePage.finish(frame).selectOption(pickOne(FINISHES), quick)],
         escape: [2, async () => tab.keyboard.press('Escape')],
         undo: [3, async () => tab.keyboard.press('Control+z')],
         redo: [2, async () => tab.keyboard.press(pickOne(['Control+y', 'Control+Shift+z']))],
@@ -83,10 +105,12 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
             await palettePage.projectTab(frame).click(quick);
             await palettePage.material(frame, 0).click(quick);
             await frame.page().keyboard.press('Delete');
+            await palettePage.confirm(frame, 'Remove').click(quick);
         }],
         reload: [1, async () => { await tab.reload(); await tab.waitForSelector('body[data-ready][data-holds]'); }],
         newTab: [1, async () => { if (tabs.length < 3) tab = await openTab(); }],
-        closeTab: [1, async () => { if (tabs.length > 1) { tabs.splice(tabs.indexOf(tab), 1); await tab.close(); tab = tabs[0]; } }],
+        // the tab left in front (a tab behind gets an animation frame a second, and every click waits for one)
+        closeTab: [1, async () => { if (tabs.length > 1) { tabs.splice(tabs.indexOf(tab), 1); await tab.close(); tab = tabs[0]; await tab.bringToFront(); } }],
         switchTab: [2, async () => { tab = pickOne(tabs); await tab.bringToFront(); }],
         movePalette: [2, async () => { const take = tab.getByRole('button', { name: /move the palette here/i }); if (await take.isVisible()) await take.click(quick); }],
         switchWindow: [1, async () => (random() < 0.5 ? hostPage.planWindow(tab) : hostPage.window3d(tab)).click(quick)],
@@ -130,15 +154,25 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
             const view = page.viewportSize();
             if (box && (box.x < 0 || box.y < 0 || box.x + Math.min(box.width, view.width) > view.width + 1 || box.y > view.height - 20)) broken.push('the palette is off the window');
         }
-        // a painted wall shows its material's colour, where the wall is in sight
-        const wall = host.elements[0].bodies[0][0].material;
-        if (wall && host.window === '3d' && !host.input.waiting) {
-            const rgb = host.materials.find((m) => m.index === wall).rgb.map((c) => Math.round(c * 255));
-            const point = await modelPoint(tab, HOUSE.wall);
-            const onCanvas = await tab.evaluate(({ x, y }) => document.elementFromPoint(x, y)?.tagName === 'CANVAS', point);
-            if (onCanvas) {
+        // a face Import & paint clicked has that colour, or the host page said why not
+        if (clicked) {
+            const { face, rgb } = clicked;
+            clicked = null;
+            const painted = rgbOf(host, host.elements[face.element]?.bodies[face.body]?.[face.polygon]?.material);
+            if (unlike(painted, rgb, 1) && !(await hostPage.note(tab).isVisible())) {
+                const noted = await hostPage.note(tab).waitFor({ state: 'visible', timeout: 3000 }).then(() => true, () => false);
+                if (!noted) broken.push(`Import & paint in ${rgb} left element ${face.element} in ${painted || 'no material'} without a note`);
+            }
+        }
+        // every painted face in sight shows its material's colour
+        if (host.window === '3d' && !host.input.waiting) {
+            for (const vertex of FACES) {
+                const point = await modelPoint(tab, vertex);
+                const face = await faceAt(tab, point);
+                const material = face && host.elements[face.element].bodies[face.body][face.polygon].material;
+                if (!material) continue;
                 const drawn = await pixelAt(tab, point.x, point.y);
-                if (drawn.some((c, i) => Math.abs(c - rgb[i]) > 3)) broken.push(`the painted wall is drawn ${drawn}, its material is ${rgb}`);
+                if (unlike(drawn, rgbOf(host, material), 3)) broken.push(`a face of element ${face.element} is drawn ${drawn}, its material is ${rgbOf(host, material)}`);
             }
         }
         return broken;
