@@ -71,13 +71,17 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
         import: [3, async (frame) => {
             if (!frame) return;
             await palettePage.colour(frame, Math.floor(random() * 6)).click(quick);
-            await palettePage.importButton(frame).click(quick);
+            // a colour already in offers "Paint with" instead
+            if (await palettePage.importButton(frame).isVisible()) await palettePage.importButton(frame).click(quick);
         }],
         paint: [6, async (frame) => {
             if (!frame || !(await palettePage.projectTab(frame).textContent()).match(/\([1-9]/)) return;
-            await palettePage.projectTab(frame).click(quick);
-            await palettePage.material(frame, 0).click(quick);
-            await palettePage.paintButton(frame).click(quick);
+            // in paint mode the next face is one click away
+            if (!(await palettePage.stopButton(frame).isVisible())) {
+                await palettePage.projectTab(frame).click(quick);
+                await palettePage.material(frame, 0).click(quick);
+                await palettePage.paintButton(frame).click(quick);
+            }
             await hostPage.prompt(tab).waitFor({ state: 'visible', ...quick });
             const point = await modelPoint(tab, pickOne(FACES));
             await tab.mouse.click(point.x, point.y);
