@@ -146,8 +146,12 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
         const paletteShown = host.palette.exists && host.palette.visible;
         if (frame && paletteShown) {
             const count = host.materials.filter((m) => m.path[0] === 'Surfaces' && m.path[1] === 'Virel').length;
-            const shown = (await palettePage.projectTab(frame).textContent()).match(/\((\d+)\)/);
-            if (!shown || Number(shown[1]) !== count) broken.push(`the Project list shows ${shown && shown[1]}, the host has ${count}`);
+            // a page opened just now shows its count once its first getMaterials is back (up to 2 s)
+            for (let tries = 40, shown; tries--; await sleep(50)) {
+                shown = (await palettePage.projectTab(frame).textContent()).match(/\((\d+)\)/);
+                if (shown && Number(shown[1]) === count) break;
+                if (!tries) broken.push(`the Project list shows ${shown && shown[1]}, the host has ${count}`);
+            }
         }
         if (host.input.waiting) {
             const painting = frame && (await palettePage.stopButton(frame).isVisible());
@@ -158,25 +162,31 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
             const view = page.viewportSize();
             if (box && (box.x < 0 || box.y < 0 || box.x + Math.min(box.width, view.width) > view.width + 1 || box.y > view.height - 20)) broken.push('the palette is off the window');
         }
-        // a face Import & paint clicked has that colour, or the host page said why not
+        // a face Import & paint clicked has that colour, or the host page said why not; the page
+        // paints only once the click's answer has come back, so up to 3 s for either
         if (clicked) {
             const { face, rgb } = clicked;
             clicked = null;
-            const painted = rgbOf(host, host.elements[face.element]?.bodies[face.body]?.[face.polygon]?.material);
-            if (unlike(painted, rgb, 1) && !(await hostPage.note(tab).isVisible())) {
-                const noted = await hostPage.note(tab).waitFor({ state: 'visible', timeout: 3000 }).then(() => true, () => false);
-                if (!noted) broken.push(`Import & paint in ${rgb} left element ${face.element} in ${painted || 'no material'} without a note`);
+            for (let tries = 60, painted; tries--; await sleep(50)) {
+                const now = await state();
+                painted = rgbOf(now, now.elements[face.element]?.bodies[face.body]?.[face.polygon]?.material);
+                if (!unlike(painted, rgb, 1) || (await hostPage.note(tab).isVisible())) break;
+                if (!tries) broken.push(`Import & paint in ${rgb} left element ${face.element} in ${painted || 'no material'} without a note`);
             }
         }
-        // every painted face in sight shows its material's colour
+        // every painted face in sight shows its material's colour, once the tab has drawn the
+        // host's last change (up to 1 s)
         if (host.window === '3d' && !host.input.waiting) {
             for (const vertex of FACES) {
-                const point = await modelPoint(tab, vertex);
-                const face = await faceAt(tab, point);
-                const material = face && host.elements[face.element].bodies[face.body][face.polygon].material;
-                if (!material) continue;
-                const drawn = await pixelAt(tab, point.x, point.y);
-                if (unlike(drawn, rgbOf(host, material), 3)) broken.push(`a face of element ${face.element} is drawn ${drawn}, its material is ${rgbOf(host, material)}`);
+                for (let tries = 20; tries--; await sleep(50)) {
+                    const now = await state();
+                    const point = await modelPoint(tab, vertex);
+                    const face = await faceAt(tab, point);
+                    const material = face && now.elements[face.element]?.bodies[face.body]?.[face.polygon]?.material;
+                    const drawn = material && (await pixelAt(tab, point.x, point.y));
+                    if (!material || !unlike(drawn, rgbOf(now, material), 3)) break;
+                    if (!tries) broken.push(`a face of element ${face.element} is drawn ${drawn}, its material is ${rgbOf(now, material)}`);
+                }
             }
         }
         return broken;
