@@ -168,7 +168,7 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
             const { face, rgb } = clicked;
             clicked = null;
             for (let tries = 60, painted; tries--; await sleep(50)) {
-                const now = await state();
+                const now = tries === 59 ? host : await state();
                 painted = rgbOf(now, now.elements[face.element]?.bodies[face.body]?.[face.polygon]?.material);
                 if (!unlike(painted, rgb, 1) || (await hostPage.note(tab).isVisible())) break;
                 if (!tries) broken.push(`Import & paint in ${rgb} left element ${face.element} in ${painted || 'no material'} without a note`);
@@ -179,7 +179,7 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
         if (host.window === '3d' && !host.input.waiting) {
             for (const vertex of FACES) {
                 for (let tries = 20; tries--; await sleep(50)) {
-                    const now = await state();
+                    const now = tries === 19 ? host : await state();
                     const point = await modelPoint(tab, vertex);
                     const face = await faceAt(tab, point);
                     const material = face && now.elements[face.element]?.bodies[face.body]?.[face.polygon]?.material;
