@@ -61,6 +61,7 @@ const hostPage = {
     closeProject: (page) => page.getByRole('button', { name: /close project/i }),
     report: (page) => page.getByRole('dialog', { name: /report/i }),
     prompt: (page) => page.locator('#prompt'),
+    note: (page) => page.locator('#note'),
 };
 
 module.exports = { launchBrowser, openHostPage, paletteFrame, pixelAt, modelPoint, HOUSE, hostPage };

@@ -98,13 +98,17 @@ for (const api of BUILDS) {
 
         await t.test('a click that paints nothing gets a note', async () => {
             await startPainting(first, frame);
-            const before = paintSteps(sandbox);
-            // the background in front of the house
-            const sky = await modelPoint(first, [3, -5, 0]);
-            await first.mouse.click(sky.x, sky.y);
-            await first.locator('#note').waitFor({ state: 'visible' });
-            assert.strictEqual(paintSteps(sandbox), before);
-            assert.ok(!meets(await first.locator('#note').boundingBox(), await first.locator('#palette').boundingBox()));
+            // the background in front of the house: no click reaches the add-on; the door: the
+            // add-on takes the click, but a door's faces take no paint
+            for (const [point, note, taken] of [[[3, -5, 0], /no element there/i, 0], [HOUSE.door, /nothing changed/i, 1]]) {
+                const before = paintSteps(sandbox);
+                const drawn = await modelPoint(first, point);
+                await first.mouse.click(drawn.x, drawn.y);
+                await first.locator('#note').filter({ hasText: note }).waitFor({ state: 'visible' });
+                assert.strictEqual(paintSteps(sandbox), before + taken);
+                assert.ok(!meets(await first.locator('#note').boundingBox(), await first.locator('#palette').boundingBox()));
+                await until('the next input', async () => (await sandbox.get('api/state')).body.input.waiting);
+            }
         });
 
         await t.test('Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo', async () => {
@@ -159,6 +163,8 @@ for (const api of BUILDS) {
         });
 
         await t.test('"Close project" opens a fresh project; the add-on stays loaded', async () => {
+            // the palette opens afresh in a window of 800 x 600, narrower than it and its side panel
+            await first.setViewportSize({ width: 800, height: 600 });
             await hostPage.closeProject(first).click();
             await first.waitForSelector('#palette', { state: 'hidden' });
             await first.waitForFunction(() => document.querySelectorAll('#folders .material').length === 0 && document.querySelector('#undo').disabled);
@@ -167,6 +173,10 @@ for (const api of BUILDS) {
             assert.ok(sandbox.stdout.some((line) => line.newProject), 'the transcript says a fresh project opened');
             frame = await openPalette(first);
             await palettePage.projectTab(frame).filter({ hasText: '(0)' }).waitFor();
+            for (const name of Object.keys(HOUSE)) {
+                const point = await at(first, name);
+                assert.ok(!meets(await first.locator('#palette').boundingBox(), { ...point, width: 1, height: 1 }), `at 800 x 600 it opens off the house (${name})`);
+            }
             assert.deepStrictEqual(first.errors, []);
         });
     });

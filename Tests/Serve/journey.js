@@ -21,6 +21,7 @@ function generator(seed) {
 
 const FACES = [HOUSE.wall, HOUSE.gable, HOUSE.door, [0.9, -1.32, 1.5], [4.5, -0.04, 1.5]];
 const SIZES = [[1400, 850], [800, 600], [1100, 700]];
+const FINISHES = ['matt', 'eggshell', 'satin', 'gloss'];
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const quick = { timeout: 3000 };
 
@@ -55,6 +56,12 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
         return frame;
     };
     const state = async () => (await sandbox.get('api/state')).body;
+    // the face drawn at a point of the page, where the 3D window is in sight there
+    const faceAt = (page, point) => page.evaluate(({ x, y }) => (document.elementFromPoint(x, y)?.tagName === 'CANVAS' ? window.hostView.faceAt(x, y) : null), point);
+    const rgbOf = (host, index) => host.materials.find((m) => m.index === index)?.rgb.map((c) => Math.round(c * 255));
+    const unlike = (a, b, tolerance) => !a || !b || a.some((c, i) => Math.abs(c - b[i]) > tolerance);
+    // the last Import & paint's click: the face it picked and the colour shown
+    let clicked = null;
 
     // what the user does; each one may find nothing to do in the state it meets
     const ACTIONS = {
@@ -64,17 +71,36 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
         import: [3, async (frame) => {
             if (!frame) return;
             await palettePage.colour(frame, Math.floor(random() * 6)).click(quick);
-            await palettePage.importButton(frame).click(quick);
+            // a colour already in offers "Paint with" instead
+            if (await palettePage.importButton(frame).isVisible()) await palettePage.importButton(frame).click(quick);
         }],
         paint: [6, async (frame) => {
             if (!frame || !(await palettePage.projectTab(frame).textContent()).match(/\([1-9]/)) return;
-            await palettePage.projectTab(frame).click(quick);
-            await palettePage.material(frame, 0).click(quick);
-            await palettePage.paintButton(frame).click(quick);
+            // in paint mode the next face is one click away
+            if (!(await palettePage.stopButton(frame).isVisible())) {
+                await palettePage.projectTab(frame).click(quick);
+                await palettePage.material(frame, 0).click(quick);
+                await palettePage.paintButton(frame).click(quick);
+            }
             await hostPage.prompt(tab).waitFor({ state: 'visible', ...quick });
             const point = await modelPoint(tab, pickOne(FACES));
             await tab.mouse.click(point.x, point.y);
         }],
+        // the Colour tab's Import & paint (Paint with it once the colour is in), then a face
+        importAndPaint: [4, async (frame) => {
+            if (!frame) return;
+            await palettePage.colour(frame, Math.floor(random() * 6)).click(quick);
+            await palettePage.colourTab(frame).click(quick);
+            await palettePage.importAndPaint(frame).click(quick);
+            await hostPage.prompt(tab).waitFor({ state: 'visible', ...quick });
+            const rgb = (await frame.locator('#details-rgb').textContent()).split(',').map(Number);
+            const point = await modelPoint(tab, pickOne(FACES));
+            const face = await faceAt(tab, point);
+            await tab.mouse.click(point.x, point.y);
+            if (face) clicked = { face, rgb };
+        }],
+        // the finish of the next import: a colour in a further finish is a material of its own
+        changeFinish: [2, async (frame) => frame && palettePage.finish(frame).selectOption(pickOne(FINISHES), quick)],
         escape: [2, async () => tab.keyboard.press('Escape')],
         undo: [3, async () => tab.keyboard.press('Control+z')],
         redo: [2, async () => tab.keyboard.press(pickOne(['Control+y', 'Control+Shift+z']))],
@@ -83,10 +109,12 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
             await palettePage.projectTab(frame).click(quick);
             await palettePage.material(frame, 0).click(quick);
             await frame.page().keyboard.press('Delete');
+            await palettePage.confirm(frame, 'Remove').click(quick);
         }],
         reload: [1, async () => { await tab.reload(); await tab.waitForSelector('body[data-ready][data-holds]'); }],
         newTab: [1, async () => { if (tabs.length < 3) tab = await openTab(); }],
-        closeTab: [1, async () => { if (tabs.length > 1) { tabs.splice(tabs.indexOf(tab), 1); await tab.close(); tab = tabs[0]; } }],
+        // the tab left in front (a tab behind gets an animation frame a second, and every click waits for one)
+        closeTab: [1, async () => { if (tabs.length > 1) { tabs.splice(tabs.indexOf(tab), 1); await tab.close(); tab = tabs[0]; await tab.bringToFront(); } }],
         switchTab: [2, async () => { tab = pickOne(tabs); await tab.bringToFront(); }],
         movePalette: [2, async () => { const take = tab.getByRole('button', { name: /move the palette here/i }); if (await take.isVisible()) await take.click(quick); }],
         switchWindow: [1, async () => (random() < 0.5 ? hostPage.planWindow(tab) : hostPage.window3d(tab)).click(quick)],
@@ -118,8 +146,12 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
         const paletteShown = host.palette.exists && host.palette.visible;
         if (frame && paletteShown) {
             const count = host.materials.filter((m) => m.path[0] === 'Surfaces' && m.path[1] === 'Virel').length;
-            const shown = (await palettePage.projectTab(frame).textContent()).match(/\((\d+)\)/);
-            if (!shown || Number(shown[1]) !== count) broken.push(`the Project list shows ${shown && shown[1]}, the host has ${count}`);
+            // a page opened just now shows its count once its first getMaterials is back (up to 2 s)
+            for (let tries = 40, shown; tries--; await sleep(50)) {
+                shown = (await palettePage.projectTab(frame).textContent()).match(/\((\d+)\)/);
+                if (shown && Number(shown[1]) === count) break;
+                if (!tries) broken.push(`the Project list shows ${shown && shown[1]}, the host has ${count}`);
+            }
         }
         if (host.input.waiting) {
             const painting = frame && (await palettePage.stopButton(frame).isVisible());
@@ -130,15 +162,31 @@ async function journey({ api, seed, actions = 200, log = () => {} }) {
             const view = page.viewportSize();
             if (box && (box.x < 0 || box.y < 0 || box.x + Math.min(box.width, view.width) > view.width + 1 || box.y > view.height - 20)) broken.push('the palette is off the window');
         }
-        // a painted wall shows its material's colour, where the wall is in sight
-        const wall = host.elements[0].bodies[0][0].material;
-        if (wall && host.window === '3d' && !host.input.waiting) {
-            const rgb = host.materials.find((m) => m.index === wall).rgb.map((c) => Math.round(c * 255));
-            const point = await modelPoint(tab, HOUSE.wall);
-            const onCanvas = await tab.evaluate(({ x, y }) => document.elementFromPoint(x, y)?.tagName === 'CANVAS', point);
-            if (onCanvas) {
-                const drawn = await pixelAt(tab, point.x, point.y);
-                if (drawn.some((c, i) => Math.abs(c - rgb[i]) > 3)) broken.push(`the painted wall is drawn ${drawn}, its material is ${rgb}`);
+        // a face Import & paint clicked has that colour, or the host page said why not; the page
+        // paints only once the click's answer has come back, so up to 3 s for either
+        if (clicked) {
+            const { face, rgb } = clicked;
+            clicked = null;
+            for (let tries = 60, painted; tries--; await sleep(50)) {
+                const now = tries === 59 ? host : await state();
+                painted = rgbOf(now, now.elements[face.element]?.bodies[face.body]?.[face.polygon]?.material);
+                if (!unlike(painted, rgb, 1) || (await hostPage.note(tab).isVisible())) break;
+                if (!tries) broken.push(`Import & paint in ${rgb} left element ${face.element} in ${painted || 'no material'} without a note`);
+            }
+        }
+        // every painted face in sight shows its material's colour, once the tab has drawn the
+        // host's last change (up to 1 s)
+        if (host.window === '3d' && !host.input.waiting) {
+            for (const vertex of FACES) {
+                for (let tries = 20; tries--; await sleep(50)) {
+                    const now = tries === 19 ? host : await state();
+                    const point = await modelPoint(tab, vertex);
+                    const face = await faceAt(tab, point);
+                    const material = face && now.elements[face.element]?.bodies[face.body]?.[face.polygon]?.material;
+                    const drawn = material && (await pixelAt(tab, point.x, point.y));
+                    if (!material || !unlike(drawn, rgbOf(now, material), 3)) break;
+                    if (!tries) broken.push(`a face of element ${face.element} is drawn ${drawn}, its material is ${rgbOf(now, material)}`);
+                }
             }
         }
         return broken;

@@ -7,7 +7,7 @@ import { PalettePanel } from './palette-panel.js';
 import { PaletteHolder } from './palette-holder.js';
 import { drawPlan } from './plan-view.js';
 import { showMenus, showFolders, showHistory } from './host-panels.js';
-import { placePrompt, clickNote } from './prompt-place.js';
+import { placePrompt, clickNote, UNCHANGED_NOTE } from './prompt-place.js';
 
 // The host's transcript, then its state, are read while three.js loads: the state after the
 // transcript, so that every later change comes as a line of the event stream.
@@ -23,15 +23,19 @@ let planFaceAt = () => null;
 function reportError(error) { showReport(String(error.message || error)); }
 function step(s) { return runStep(s).then(refresh, reportError); }
 
-// A click while a point input waits; one the add-on reports nothing for gets a note. Between
-// two inputs of one paint mode no input waits for a moment: the click waits up to 3 s for the next.
+// A click while a point input waits; one the add-on reports nothing for gets a note, and so
+// does one that leaves the element as it was (a door's faces take no paint). Between two inputs
+// of one paint mode no input waits for a moment: the click waits up to 3 s for the next.
 const NO_INPUT = 'no point input waits for a click';
 async function pick(face) {
     if (!face) return showNote('No element there: click a face of the model to paint it.');
+    const before = elementAsShown(face);
     for (let tries = 0; ; tries++) {
         try {
-            showNote(clickNote(await sendPick({ click: face })));
-            return refresh();
+            const note = clickNote(await sendPick({ click: face }));
+            showNote(note);
+            await refresh();
+            return note || noteIfUnchanged(face, before);
         } catch (error) {
             if (error.message !== NO_INPUT || tries >= 60) {
                 showNote(error.message === NO_INPUT ? 'The host had stopped waiting for a click: this one did nothing.' : error.message);
@@ -40,6 +44,19 @@ async function pick(face) {
             await new Promise((resolve) => setTimeout(resolve, 50));
         }
     }
+}
+
+const elementAsShown = (face) => JSON.stringify(state?.elements[face.element] ?? null);
+
+// What the add-on does with a click it took comes after it, through its page: once the next
+// input waits (or 2 s have passed), an element that is still as it was gets a note, unless a
+// report has said why.
+async function noteIfUnchanged(face, before) {
+    for (let i = 0; i < 40 && !state?.input.waiting; i++) {
+        await new Promise((resolve) => setTimeout(resolve, 50));
+        await refresh();
+    }
+    if (elementAsShown(face) === before && !$('report').open) showNote(UNCHANGED_NOTE);
 }
 
 // A click in the 3D window. Between two inputs of one paint mode the page may have heard that
@@ -79,8 +96,12 @@ const panel = new PalettePanel($('palette'), {
     onMoved: () => placeNotes(),
     onOpened: (box) => scene.frameBeside(box),
 });
-// for the tests and benchmarks: where a point of the model is drawn on the page
-window.hostView = { pointOf: (vertex) => scene.pointOf(vertex) };
+// for the tests and benchmarks: where a point of the model is drawn on the page, and the face
+// drawn at a point of the page (element, body and polygon, as a click there picks it), or null
+window.hostView = {
+    pointOf: (vertex) => scene.pointOf(vertex),
+    faceAt: (x, y) => { const box = $('view-3d').getBoundingClientRect(); return scene.faceAt(x - box.left, y - box.top); },
+};
 
 function placeNotes() {
     const palette = $('palette').hidden ? null : $('palette').getBoundingClientRect();

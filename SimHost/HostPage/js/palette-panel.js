@@ -45,11 +45,14 @@ export class PalettePanel {
     }
 
     // Of the area's four corners, the one where the panel covers the least of the model (the
-    // top right when they are alike).
+    // top right when they are alike). A panel too wide to leave a quarter of the area free beside
+    // it may also lie at the window's left edge, over the host's side panel, so that the model
+    // still has room beside it (at 800 x 600 the area is narrower than the palette).
     placeAway() {
         const area = this.area(), model = this.modelBox();
         const { width, height } = this.panel.getBoundingClientRect();
         const lefts = [area.right - width - MARGIN, area.left + MARGIN], tops = [area.top + MARGIN, area.bottom - height - MARGIN];
+        if (area.right - area.left - width - MARGIN < (area.right - area.left) / 4) lefts.push(MARGIN);
         let best = null;
         for (const top of tops) for (const left of lefts) {
             const covered = overlap({ left, top, right: left + width, bottom: top + height }, model);

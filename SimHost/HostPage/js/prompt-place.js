@@ -25,6 +25,9 @@ export function placePrompt(element, box, palette, below) {
     element.style.top = Math.round(top) + 'px';
 }
 
+// The note for a click the add-on took that left the element as it was.
+export const UNCHANGED_NOTE = 'Nothing changed: the add-on left that element as it was.';
+
 // The note for a click the add-on answered with nothing the user can see: no page line, no
 // report and no change to the project. Null when it did answer.
 export function clickNote(lines) {
