@@ -23,6 +23,16 @@ trap 'wineserver -k || true' EXIT
 Tools/wine-run.sh cmd /c exit >/dev/null 2>&1 || true
 ctest --preset windows
 
+# validate passes on both add-on builds under Wine (a child process per check, as on Linux)
+for api in 28 27; do
+    if ! report="$(Tools/wine-run.sh build-windows/virel-host.exe validate --addon "Z:$PWD/build-windows/api$api/VirelPalette.apx" | tr -d '\r')"; then
+        echo "$report" >&2
+        echo "test-windows: validate fails the API $api add-on under Wine" >&2
+        exit 1
+    fi
+    echo "validate build-windows/api$api/VirelPalette.apx under Wine: ${report##*$'\n'}"
+done
+
 # the Examples' transcripts under Wine equal the Linux build's (build/, made by the stage
 # before), the page's address aside, which names the build folder
 if [ -x build/virel-host ]; then
