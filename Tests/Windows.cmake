@@ -7,6 +7,10 @@
 
 file (GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/Support/*.cpp
                                         ${CMAKE_CURRENT_SOURCE_DIR}/Windows/*.cpp)
+if (VIREL_SERVE)
+    file (GLOB serve_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/Serve/*.cpp)
+    list (APPEND test_sources ${serve_test_sources})
+endif ()
 list (FILTER test_sources EXCLUDE REGEX "/(VirelHostCommandTests|ProcessExitTests)\\.cpp$")
 list (APPEND test_sources ${CMAKE_SOURCE_DIR}/Src/Palette/PageUrl.cpp)
 add_executable (virel-tests ${test_sources})
