@@ -48,3 +48,12 @@ if [ -x build/virel-host ]; then
     done
     echo "the Examples' transcripts under Wine equal Linux's (both add-on builds)"
 fi
+
+# the Windows sandbox (virel-host.exe serve under Wine) answered by headless Chromium on Linux:
+# the user opens the palette, imports colours and paints a wall (needs the page's node_modules,
+# installed by the stages before)
+if [ -d node_modules/playwright-core ]; then
+    VIREL_SANDBOX=wine VIREL_BUILD=build-windows node --test --test-reporter=dot \
+        --test-name-pattern 'paints a wall with an imported colour' Tests/Serve/sandbox-e2e.test.js
+    echo "the Windows sandbox under Wine passes the end-to-end test in headless Chromium (both add-on builds)"
+fi
