@@ -2,35 +2,43 @@
 // fails exactly the checks meant for each deliberately broken add-on.
 #include "HostFixture.hpp"
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 #include <cstdio>
+#include <filesystem>
+#include <map>
 #include <set>
 
 using namespace VirelTests;
 
 namespace {
 
-std::string BrokenAddOn (const std::string& name) { return std::string (VIREL_BUILD_DIR) + "/Tests/BrokenAddOns/" + name + ".apx"; }
+// A file of the build as the system's shell names it.
+std::string BuildFile (const std::string& name) { return std::filesystem::path (VIREL_BUILD_DIR + name).make_preferred ().string (); }
+std::string BrokenAddOn (const std::string& name) { return BuildFile ("/Tests/BrokenAddOns/" + name + ".apx"); }
 
-// The checks that fail of those 'only' names, from `virel-host validate --json`, and its last
-// line. The watchdog waits for progress, so a sound check passes however loaded or
-// instrumented the machine is, and 15 s without a step ends each check of a hanging add-on soon.
-std::pair<std::set<std::string>, std::string> FailingChecks (const std::string& addOn, const std::set<std::string>& only)
+// The checks that fail of those 'only' names with their details, from `virel-host validate
+// --json`, and its last line. The watchdog waits for progress, so a sound check passes however
+// loaded or instrumented the machine is, and 15 s without a step ends each check of a hanging
+// add-on soon.
+std::pair<std::map<std::string, std::string>, std::string> FailingChecks (const std::string& addOn, const std::set<std::string>& only)
 {
     std::string names;
     for (const std::string& name : only)
         names += (names.empty () ? "" : ",") + name;
-    const std::string command =
-        std::string (VIREL_BUILD_DIR) + "/virel-host validate --json --watchdog 15 --addon " + addOn + " --only " + names;
-    FILE*                 output = popen (command.c_str (), "r");
-    std::set<std::string> failing;
-    std::string           last;
+    const std::string command = BuildFile ("/virel-host") + " validate --json --watchdog 15 --addon " + addOn + " --only " + names;
+    FILE*             output = popen (command.c_str (), "r");
+    std::map<std::string, std::string> failing;
+    std::string                        last;
     for (char buffer[65536]; output != nullptr && std::fgets (buffer, sizeof buffer, output) != nullptr;) {
         last = buffer;
         const nlohmann::json line = nlohmann::json::parse (last, nullptr, false);
         if (line.is_object () && line.contains ("check") && !line["passed"].get<bool> ())
-            failing.insert (line["check"].get<std::string> ());
+            failing[line["check"].get<std::string> ()] = line.value ("detail", "");
     }
     if (output != nullptr)
         pclose (output);
@@ -71,10 +79,16 @@ protected:
     {
         host->SetAddOnFile (BrokenAddOn ("StrayCalls"));
         Run (R"({"do":"load"})");
+#if defined(_WIN32)
+        auto* slotOf = reinterpret_cast<StrayGetAttribute* (*)()> (
+            reinterpret_cast<void*> (GetProcAddress (GetModuleHandleA (BrokenAddOn ("StrayCalls").c_str ()), "StrayGetAttributeSlot")));
+        return slotOf ();
+#else
         void* library = dlopen (BrokenAddOn ("StrayCalls").c_str (), RTLD_NOW | RTLD_NOLOAD);
         auto* slot = reinterpret_cast<StrayGetAttribute* (*)()> (dlsym (library, "StrayGetAttributeSlot")) ();
         dlclose (library);
         return slot;
+#endif
     }
     std::vector<std::string> StrayCall (StrayGetAttribute* slot, void* context)
     {
@@ -96,13 +110,37 @@ protected:
 // other failing check is the validator's mistake.
 TEST_P (BrokenAddOnTest, FailsExactlyTheChecksMeantForIt)
 {
-    const auto [failing, last] = FailingChecks (BrokenAddOn (GetParam ().addOn), GetParam ().run);
+    const auto [details, last] = FailingChecks (BrokenAddOn (GetParam ().addOn), GetParam ().run);
+    std::set<std::string> failing;
+    for (const auto& [name, detail] : details)
+        failing.insert (name);
     EXPECT_EQ (failing, GetParam ().failing);
     EXPECT_EQ (last,
                std::to_string (GetParam ().run.size () - failing.size ()) + " passed, " + std::to_string (failing.size ()) + " failed\n");
 }
 INSTANTIATE_TEST_SUITE_P (Each, BrokenAddOnTest, ::testing::ValuesIn (brokenCases),
                           [] (const ::testing::TestParamInfo<BrokenCase>& info) { return std::string (info.param.addOn); });
+
+// A crash in a check is its verdict, named as the system names it.
+TEST (ValidateCrashTest, ACrashInACheckFailsItWithTheSystemsNameOfTheCrash)
+{
+#if defined(_WIN32)
+    const std::string crashed = "crashed: 0xC0000005";
+#elif defined(VIREL_SANITIZE)
+    const std::string crashed = "crashed: SIG";   // AddressSanitizer takes the fault first and ends the process its own way
+#else
+    const std::string crashed = "crashed: SIGSEGV";
+#endif
+    const auto [failing, last] = FailingChecks (BuildFile ("/Tests/CrashingAddOn.apx"), { "entry-misuse" });
+    ASSERT_EQ (failing.size (), 1u);
+    EXPECT_EQ (failing.begin ()->first, "entry-misuse");
+#if defined(VIREL_SANITIZE)
+    EXPECT_EQ (failing.begin ()->second.rfind (crashed, 0), 0u) << failing.begin ()->second;
+#else
+    EXPECT_EQ (failing.begin ()->second, crashed);
+#endif
+    EXPECT_EQ (last, "0 passed, 1 failed\n");
+}
 
 TEST_P (StrayCallTest, ForeignContextAfterReleaseAndAfterUnloadAreViolations)
 {

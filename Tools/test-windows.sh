@@ -23,6 +23,16 @@ trap 'wineserver -k || true' EXIT
 Tools/wine-run.sh cmd /c exit >/dev/null 2>&1 || true
 ctest --preset windows
 
+# validate passes on both add-on builds under Wine (a child process per check, as on Linux)
+for api in 28 27; do
+    if ! report="$(Tools/wine-run.sh build-windows/virel-host.exe validate --addon "Z:$PWD/build-windows/api$api/VirelPalette.apx" | tr -d '\r')"; then
+        echo "$report" >&2
+        echo "test-windows: validate fails the API $api add-on under Wine" >&2
+        exit 1
+    fi
+    echo "validate build-windows/api$api/VirelPalette.apx under Wine: ${report##*$'\n'}"
+done
+
 # the Examples' transcripts under Wine equal the Linux build's (build/, made by the stage
 # before), the page's address aside, which names the build folder
 if [ -x build/virel-host ]; then
@@ -37,4 +47,13 @@ if [ -x build/virel-host ]; then
         done
     done
     echo "the Examples' transcripts under Wine equal Linux's (both add-on builds)"
+fi
+
+# the Windows sandbox (virel-host.exe serve under Wine) answered by headless Chromium on Linux:
+# the user opens the palette, imports colours and paints a wall (needs the page's node_modules,
+# installed by the stages before)
+if [ -d node_modules/playwright-core ]; then
+    VIREL_SANDBOX=wine VIREL_BUILD=build-windows node --test --test-reporter=dot \
+        --test-name-pattern 'paints a wall with an imported colour' Tests/Serve/sandbox-e2e.test.js
+    echo "the Windows sandbox under Wine passes the end-to-end test in headless Chromium (both add-on builds)"
 fi

@@ -7,6 +7,13 @@ enable_language (RC)
 file (COPY /usr/include/nlohmann DESTINATION ${CMAKE_BINARY_DIR}/include)
 add_library (nlohmann_json::nlohmann_json INTERFACE IMPORTED)
 target_include_directories (nlohmann_json::nlohmann_json INTERFACE ${CMAKE_BINARY_DIR}/include)
+# so are Boost's Beast and Asio (the sandbox's HTTP layer): a link to Debian's headers beside them
+if (NOT EXISTS /usr/include/boost/beast.hpp)
+    message (FATAL_ERROR "Boost's headers (libboost1.81-dev) are missing")
+endif ()
+file (CREATE_LINK /usr/include/boost ${CMAKE_BINARY_DIR}/include/boost SYMBOLIC)
+add_library (Boost::headers INTERFACE IMPORTED)
+target_include_directories (Boost::headers INTERFACE ${CMAKE_BINARY_DIR}/include)
 
 # The host's side (its libraries, virel-host.exe, the tests) shares the toolchain's C++ runtime,
 # copied beside it; the add-on links its own in and imports only the system's and the host's DLLs.

@@ -9,6 +9,7 @@
 
 #include "CrashReport.hpp"
 #include "StandardOutput.hpp"
+#include "Validate/CheckProcess.hpp"
 
 #include <cstdlib>
 #include <cstdio>
@@ -128,6 +129,8 @@ int main (int argc, char** argv)
         return SimHost::RunOnUiThread ([&] { return Run (argc, argv); });
     if (argc >= 2 && std::string (argv[1]) == "validate")
         return Validate (argc, argv);
+    if (argc >= 2 && std::string (argv[1]) == SimHost::CheckChildArgument)
+        return SimHost::RunCheckChild (argc, argv);
     if (argc >= 2 && std::string (argv[1]) == "serve")
         return SimHost::ServeCommand (argc, argv, DefaultAddOn ());
     return Usage ();

@@ -1,6 +1,10 @@
 #include "ForwardingAddOn.hpp"
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +13,20 @@
 namespace {
 
 // the real add-on, closed again when this file is unloaded, so its own unload steps run
+#if defined(_WIN32)
+struct RealAddOn {
+    HMODULE library = LoadLibraryA (VIREL_REAL_ADDON);
+    ~RealAddOn ()
+    {
+        if (library != nullptr)
+            FreeLibrary (library);
+    }
+    template <class Proc> Proc* Export (const char* name) const
+    {
+        return library == nullptr ? nullptr : reinterpret_cast<Proc*> (reinterpret_cast<void*> (GetProcAddress (library, name)));
+    }
+};
+#else
 struct RealAddOn {
     void* library = dlopen (VIREL_REAL_ADDON, RTLD_NOW | RTLD_LOCAL);
     ~RealAddOn ()
@@ -21,6 +39,7 @@ struct RealAddOn {
         return library == nullptr ? nullptr : reinterpret_cast<Proc*> (dlsym (library, name));
     }
 };
+#endif
 
 RealAddOn                  real;
 Int32                      apiMajor = 28;

@@ -1,14 +1,15 @@
 // Never returns from reading an element, which only the page's paintElement does.
 #include "ForwardingAddOn.hpp"
 
-#include <unistd.h>
+#include <chrono>
+#include <thread>
 
 namespace {
 
 GSErrCode HangingGetElement (void*, API_Element*, UInt32)
 {
     for (;;)
-        sleep (1);
+        std::this_thread::sleep_for (std::chrono::seconds (1));
 }
 
 }   // namespace

@@ -3,14 +3,18 @@
 const { spawn } = require('node:child_process');
 const path = require('node:path');
 
-// VIREL_BUILD names another build folder, to compare one build with another
+// VIREL_BUILD names another build folder, to compare one build with another; VIREL_SANDBOX=wine
+// starts the Windows build's virel-host.exe under Wine (with VIREL_BUILD=build-windows)
 const BUILD = path.resolve(process.env.VIREL_BUILD || path.join(__dirname, '../../build'));
 const BUILDS = [28, 27];
+const UNDER_WINE = process.env.VIREL_SANDBOX === 'wine';
 
 function startSandbox(api, extra = []) {
-    const child = spawn(path.join(BUILD, 'virel-host'),
-        ['serve', '--port', '0', '--addon', path.join(BUILD, `api${api}`, 'VirelPalette.apx'), ...extra],
-        { stdio: ['ignore', 'pipe', 'pipe'] });
+    const addOn = path.join(BUILD, `api${api}`, 'VirelPalette.apx');
+    const serve = ['serve', '--port', '0', '--addon', UNDER_WINE ? 'Z:' + addOn : addOn, ...extra];
+    const child = UNDER_WINE
+        ? spawn(path.join(__dirname, '../../Tools/wine-run.sh'), [path.join(BUILD, 'virel-host.exe'), ...serve], { stdio: ['ignore', 'pipe', 'pipe'] })
+        : spawn(path.join(BUILD, 'virel-host'), serve, { stdio: ['ignore', 'pipe', 'pipe'] });
     const stdout = [];
     let buffered = '';
     const exited = new Promise((resolve) => child.on('exit', (code, signal) => resolve({ code, signal })));
@@ -43,8 +47,16 @@ function startSandbox(api, extra = []) {
     }));
 }
 
+// The sandbox closes a kept-alive connection after a second without a request; a GET sent on it
+// as it closes fails at the socket, and is sent again once, as clients retry idempotent requests.
 async function request(url, where, options) {
-    const response = await fetch(url + where, options);
+    let response;
+    try {
+        response = await fetch(url + where, options);
+    } catch (e) {
+        if (options.method !== undefined || !(e instanceof TypeError)) throw e;
+        response = await fetch(url + where, options);
+    }
     const text = await response.text();
     let body = text;
     try { body = JSON.parse(text); } catch (e) { /* a file */ }

@@ -2,48 +2,20 @@
 #include "SimHost/Validation.hpp"
 #include "SimHost/UiThread.hpp"
 
+#include "CheckProcess.hpp"
+
 #include <nlohmann/json.hpp>
 
-#include <poll.h>
-#include <sys/mman.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <csignal>
-#include <cstring>
-#include <new>
+#include <cstdio>
+#include <memory>
 #include <set>
+#include <stdexcept>
 
 namespace SimHost {
 
 namespace {
-
-// In a check's child process: the steps it has taken, in memory its parent shares.
-std::atomic<UInt64>* progress = nullptr;
-static_assert (std::atomic<UInt64>::is_always_lock_free, "shared between processes, so it must not hide a lock");
-
-// A step counter in memory a parent shares with the child it forks.
-class SharedStepCounter {
-public:
-    SharedStepCounter ()
-    {
-        void* shared = mmap (nullptr, sizeof (std::atomic<UInt64>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-        if (shared != MAP_FAILED)
-            steps = new (shared) std::atomic<UInt64> (0);
-    }
-    ~SharedStepCounter ()
-    {
-        if (steps != nullptr)
-            munmap (steps, sizeof (std::atomic<UInt64>));
-    }
-    SharedStepCounter (const SharedStepCounter&) = delete;
-    SharedStepCounter& operator= (const SharedStepCounter&) = delete;
-
-    std::atomic<UInt64>* steps = nullptr;   // null when the memory could not be had
-};
 
 struct Verdict {
     bool        passed = false;
@@ -51,9 +23,49 @@ struct Verdict {
     double      seconds = 0;
 };
 
-[[noreturn]] void RunChild (const ValidationCheck& check, const ValidationContext& context, int reportFd, std::atomic<UInt64>* steps)
+Verdict RunInChild (const ValidationCheck& check, const ValidationContext& context, int watchdogSeconds)
 {
-    progress = steps;
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now ();
+    auto       since = [] (Clock::time_point then) { return std::chrono::duration<double> (Clock::now () - then).count (); };
+    std::unique_ptr<CheckChild> child;
+    try {
+        child = std::make_unique<CheckChild> (check, context);
+    } catch (const std::runtime_error& e) {
+        return { false, e.what () };
+    }
+    std::string             report;
+    std::optional<ChildEnd> end;
+    UInt64                  stepsSeen = 0;
+    auto                    lastProgress = started;
+    for (;;) {
+        child->Wait (100, report);
+        if (const UInt64 now = child->Steps (); now != stepsSeen) {
+            stepsSeen = now;
+            lastProgress = Clock::now ();
+        }
+        if ((end = child->Ended ()).has_value () || since (lastProgress) > watchdogSeconds)
+            break;
+    }
+    if (!end.has_value ())
+        child->Kill ();
+    child->ReadRest (report);
+    Verdict verdict { false, report, since (started) };
+    if (!end.has_value ())
+        verdict.detail = "hung: no progress for " + std::to_string (watchdogSeconds) + " s";
+    else if (!end->crash.empty ())
+        verdict.detail = "crashed: " + end->crash + (report.empty () ? "" : ": " + report);
+    else
+        verdict.passed = end->passed;
+    if (!verdict.passed && verdict.detail.empty ())
+        verdict.detail = "failed";
+    return verdict;
+}
+
+}   // namespace
+
+std::string RunCheckHere (const ValidationCheck& check, const ValidationContext& context)
+{
     std::string failure;
     try {
         RunOnUiThread ([&] {
@@ -67,90 +79,7 @@ struct Verdict {
     } catch (...) {
         failure = "an unknown exception reached the host";
     }
-    for (std::size_t written = 0; written < failure.size ();) {
-        const ssize_t n = write (reportFd, failure.data () + written, failure.size () - written);
-        if (n <= 0)
-            break;
-        written += std::size_t (n);
-    }
-    _exit (failure.empty () ? 0 : 1);
-}
-
-Verdict RunInChild (const ValidationCheck& check, const ValidationContext& context, int watchdogSeconds)
-{
-    using Clock = std::chrono::steady_clock;
-    const auto              started = Clock::now ();
-    auto                    since = [] (Clock::time_point then) { return std::chrono::duration<double> (Clock::now () - then).count (); };
-    const SharedStepCounter counter;
-    std::atomic<UInt64>*    steps = counter.steps;
-    int                     fds[2];
-    if (steps == nullptr)
-        return { false, "cannot share memory with a child process" };
-    if (pipe (fds) != 0)
-        return { false, "cannot make a pipe" };
-    std::fflush (nullptr);
-    const pid_t child = fork ();
-    if (child < 0) {
-        close (fds[0]);
-        close (fds[1]);
-        return { false, "cannot start a child process" };
-    }
-    if (child == 0) {
-        close (fds[0]);
-        RunChild (check, context, fds[1], steps);
-    }
-    close (fds[1]);
-    std::string report;
-    int         status = 0;
-    bool        hung = false;
-    UInt64      stepsSeen = 0;
-    auto        lastProgress = started;
-    for (bool done = false; !done;) {
-        pollfd readable { fds[0], POLLIN, 0 };
-        if (poll (&readable, 1, 100) > 0) {
-            char          buffer[4096];
-            const ssize_t n = read (fds[0], buffer, sizeof buffer);
-            if (n > 0)
-                report.append (buffer, std::size_t (n));
-        }
-        if (const UInt64 now = steps->load (std::memory_order_relaxed); now != stepsSeen) {
-            stepsSeen = now;
-            lastProgress = Clock::now ();
-        }
-        if (waitpid (child, &status, WNOHANG) == child)
-            done = true;
-        else if (since (lastProgress) > watchdogSeconds) {
-            kill (child, SIGKILL);
-            waitpid (child, &status, 0);
-            hung = true;
-            done = true;
-        }
-    }
-    for (char buffer[4096];;) {
-        const ssize_t n = read (fds[0], buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        report.append (buffer, std::size_t (n));
-    }
-    close (fds[0]);
-    Verdict verdict { false, report, since (started) };
-    if (hung)
-        verdict.detail = "hung: no progress for " + std::to_string (watchdogSeconds) + " s";
-    else if (WIFSIGNALED (status))
-        verdict.detail = std::string ("crashed: SIG") + sigabbrev_np (WTERMSIG (status)) + (report.empty () ? "" : ": " + report);
-    else
-        verdict.passed = WIFEXITED (status) && WEXITSTATUS (status) == 0;
-    if (!verdict.passed && verdict.detail.empty ())
-        verdict.detail = "failed";
-    return verdict;
-}
-
-}   // namespace
-
-void ReportCheckProgress ()
-{
-    if (progress != nullptr)
-        progress->fetch_add (1, std::memory_order_relaxed);
+    return failure;
 }
 
 int RunValidation (const ValidationOptions& options, std::ostream& out)
