@@ -10,7 +10,9 @@ constexpr USize HostTable27Bytes = 5184;
 constexpr USize HostTableBytes (Int32 apiMajor) { return apiMajor == 27 ? HostTable27Bytes : HostTable28Bytes; }
 
 using HostSharedSlotProc = GSErrCode (void* hostContext, UInt32 selector, ...);
-using HostWriteReportSlotProc = GSErrCode (void* hostContext, const char* format, bool withDialog, ...);
+// The report's flag travels as an Int32: the last named parameter before a printf-style tail must be
+// one that default promotions leave alone, or the host could not read the tail.
+using HostWriteReportSlotProc = GSErrCode (void* hostContext, const char* format, Int32 withDialog, ...);
 
 constexpr Int32 SlotOffset (Int32 apiMajor, Int32 offset28, Int32 offset27) { return apiMajor == 27 ? offset27 : offset28; }
 

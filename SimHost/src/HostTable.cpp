@@ -93,7 +93,7 @@ GSErrCode SharedSlot (void* context, UInt32 selector, ...)
     return result;
 }
 
-GSErrCode WriteReportSlot (void* context, const char* format, bool withDialog, ...)
+GSErrCode WriteReportSlot (void* context, const char* format, Int32 withDialog, ...)
 {
     Host& host = Host::Current ();
     host.Enter (HostOperation::HostWriteReport, true, context);
@@ -103,7 +103,7 @@ GSErrCode WriteReportSlot (void* context, const char* format, bool withDialog, .
     va_start (arguments, withDialog);
     const std::string text = GS::VFormat (format, arguments);
     va_end (arguments);
-    return Operations::HostWriteReport (host, text, withDialog);
+    return Operations::HostWriteReport (host, text, withDialog != 0);
 }
 
 }   // namespace

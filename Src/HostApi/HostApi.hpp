@@ -108,7 +108,7 @@ VIREL_HOST_SELECTOR_OPERATIONS (VIREL_DEFINE_SLOT_OFFSET)
         auto slot = reinterpret_cast<HostWriteReportSlotProc*> (HostApi::ReadTableSlot (VIREL_SLOT_OFFSET (offset28, offset27)));         \
         if (slot == nullptr)                                                                                                              \
             return empty;                                                                                                                 \
-        return slot (HostApi::Context (), format, withDialog, arguments...);                                                              \
+        return slot (HostApi::Context (), format, withDialog ? 1 : 0, arguments...);                                                      \
     }
 
 VIREL_HOST_OPERATIONS (VIREL_DEFINE_FORWARDER)
