@@ -15,7 +15,6 @@ const std::string NotPainting = PageLine ("VirelEvents.onIsPainting(false);");
 const std::string NoValue = R"({"result":null})";
 const std::string Returned = ReturnedLine ();
 const std::string WallGuid = "6B1C2D3E-4F50-4A61-9B72-8C93D4A5B6C7";
-constexpr int     WallType = 1;
 constexpr int     WallPickKind = 1;
 
 std::string Selected (const std::string& guid, int element, int body, int polygon)
