@@ -14,6 +14,7 @@ for api in 28 27; do
 done
 
 export WINEPREFIX="$PWD/build-windows/wine"
+export LC_ALL=C.UTF-8   # Wine's Unix file names in UTF-8, whatever the machine's locale (see wine-run.sh)
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
 export WINEARCH=win64

@@ -9,4 +9,7 @@ export WINEPREFIX="${WINEPREFIX:-$here/build-windows/wine}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEARCH=win64
+# Wine names Unix files in the locale's character set: without a UTF-8 locale (a bare machine
+# has none set) a file or folder named with letters beyond ASCII cannot be made
+export LC_ALL=C.UTF-8
 exec wine "$@"
