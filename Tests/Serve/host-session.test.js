@@ -60,7 +60,7 @@ for (const api of BUILDS) {
         // where a point of the house is drawn now: the palette's place frames the view
         const at = (page, name) => modelPoint(page, HOUSE[name]);
 
-        await t.test('a second tab shows where the palette is and follows the project', async () => {
+        await t.test('a second tab shows where the palette is, follows the project, and gives the palette back when it closes', async () => {
             const second = await openTab(context, url);
             assert.strictEqual(await second.locator('#palette-body iframe').count(), 0, 'the add-on page runs in one tab');
             await second.getByRole('button', { name: /move the palette here/i }).waitFor();
@@ -81,10 +81,11 @@ for (const api of BUILDS) {
             await paletteFrame(second);
             await first.getByRole('button', { name: /move the palette here/i }).waitFor();
             assert.strictEqual((await sandbox.get('api/state')).body.input.waiting, false);
-            await first.getByRole('button', { name: /move the palette here/i }).click();
-            frame = await paletteFrame(first);
+            // the holding tab closes: the palette comes back to the tab still open
             assert.deepStrictEqual([...first.errors, ...second.errors], []);
             await second.close();
+            await first.waitForSelector('body[data-holds="true"]');
+            frame = await paletteFrame(first);
         });
 
         await t.test('a reload while painting cancels the input and the page takes the palette again', async () => {

@@ -1,8 +1,11 @@
 // Which tab holds the palette: the add-on's page runs in one tab of the host page at a time.
 // A tab takes the palette when it opens and nobody holds it (or it held it before a reload),
 // or when its user moves it there; it gives it up when it goes away. Other tabs of this
-// browser hear of a change at once, any other browser within a poll.
+// browser hear of a change at once, any other browser within a poll. A palette nobody holds
+// for a moment goes to a tab that is still open, once a reload of its holder has had the time
+// to take it back.
 const POLL_MS = 2000;
+const RELOAD_GRACE_MS = 2500;
 const CHANNEL = 'virel-palette-holder';
 
 function newTabName() {
@@ -21,6 +24,7 @@ export class PaletteHolder {
         this.tab = newTabName();
         this.holds = false;
         this.holder = null;
+        this.claiming = false;
         this.onChange = onChange;
         this.channel = 'BroadcastChannel' in window ? new BroadcastChannel(CHANNEL) : null;
         if (this.channel) this.channel.onmessage = () => this.check();
@@ -49,12 +53,28 @@ export class PaletteHolder {
         if (this.holder === null) await this.take();
     }
 
+    // Takes the palette if it is still free; of several tabs asking, the first gets it.
+    async claim() {
+        try {
+            if (this.holder !== null) return;
+            const answer = await post({ claim: this.tab });
+            if (answer.tab === this.tab) this.channel?.postMessage(this.tab);
+            this.note(answer.tab);
+        } catch (error) { /* the sandbox stopped */ } finally {
+            this.claiming = false;
+        }
+    }
+
     async check() {
         try { this.note((await (await fetch('/api/palette-holder')).json()).tab); } catch (error) { /* the sandbox stopped */ }
     }
 
     note(tab) {
         this.holder = tab;
+        if (tab === null && !this.claiming) {
+            this.claiming = true;
+            setTimeout(() => this.claim(), RELOAD_GRACE_MS);
+        }
         const holds = tab === this.tab;
         if (holds === this.holds) return;
         this.holds = holds;

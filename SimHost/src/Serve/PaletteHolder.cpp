@@ -47,9 +47,10 @@ void PostHolder (const RouteContext& context, Holder& holder, const HttpRequest&
     } catch (const nlohmann::json::exception&) {
     }
     const std::optional<std::string> take = body.is_object () ? TabOf (body, "take") : std::nullopt;
+    const std::optional<std::string> claim = body.is_object () ? TabOf (body, "claim") : std::nullopt;
     const std::optional<std::string> release = body.is_object () ? TabOf (body, "release") : std::nullopt;
-    if (take.has_value () == release.has_value ())
-        return reply (ErrorResponse (400, "one of \"take\" or \"release\", each a tab's name of 1 to 64 characters"));
+    if (int (take.has_value ()) + int (claim.has_value ()) + int (release.has_value ()) != 1)
+        return reply (ErrorResponse (400, "one of \"take\", \"claim\" or \"release\", each a tab's name of 1 to 64 characters"));
 
     bool                       changed = false;
     std::optional<std::string> now;
@@ -58,6 +59,11 @@ void PostHolder (const RouteContext& context, Holder& holder, const HttpRequest&
         if (take.has_value ()) {
             changed = holder.tab != take;
             holder.tab = take;
+        } else if (claim.has_value ()) {
+            // only a palette nobody holds: tabs that all saw its holder go do not take it from each other
+            changed = !holder.tab.has_value ();
+            if (changed)
+                holder.tab = claim;
         } else if (holder.tab == release) {
             changed = true;
             holder.tab.reset ();
