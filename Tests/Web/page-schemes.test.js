@@ -37,10 +37,12 @@ describe('colour schemes', () => {
         assert.equal(file.name, 'virel-colour-schemes.json');
         const saved = JSON.parse(file.text);
         assert.deepEqual(saved.schemes, [{ name: 'Hall & stairs', codes: [a.code, b.code] }]);
-        await page.close();
 
         // Kept in the page's storage: a new page has it; deleted, it comes back from the file.
+        // (The first page closes only then: a page closed at once may not have handed its last
+        // storage write to the browser yet.)
         const again = await openPage(browser);
+        await page.close();
         await settle(again.page);
         const p = again.page;
         await p.click('#tab-schemes');
