@@ -1,7 +1,5 @@
 #include "ModuleRegistry.hpp"
 
-#include "ResourceFormat.hpp"
-
 #include <cstdio>
 #include <map>
 #include <mutex>
@@ -29,18 +27,12 @@ void ReportDamage (const std::string& path, const std::string& error)
 
 }   // namespace
 
-GSResModule OpenModule (const ResourceBytes& section)
+GSResModule OpenModule (ModuleResources module)
 {
-    if (section.status == ResourceBytes::Status::Missing)
+    if (module.status == ModuleResources::Status::Missing)
         return InvalidResModule;
-    if (section.status == ResourceBytes::Status::Error) {
-        ReportDamage (section.module, section.error);
-        return InvalidResModule;
-    }
-    std::string                  error;
-    std::optional<ResourceImage> image = ParseResourceImage (section.bytes.data (), section.bytes.size (), &error);
-    if (!image) {
-        ReportDamage (section.module, "section " + std::string (ResourceSectionName) + ": " + error);
+    if (module.status == ModuleResources::Status::Error) {
+        ReportDamage (module.module, module.error);
         return InvalidResModule;
     }
 
@@ -48,7 +40,7 @@ GSResModule OpenModule (const ResourceBytes& section)
     std::scoped_lock lock (registry.mutex);
     // Handles are not reused, so a handle kept after its removal finds nothing.
     GSResModule handle = ++registry.lastHandle;
-    registry.modules.emplace (handle, std::make_shared<const ResourceImage> (std::move (*image)));
+    registry.modules.emplace (handle, std::make_shared<const ResourceImage> (std::move (module.resources)));
     return handle;
 }
 

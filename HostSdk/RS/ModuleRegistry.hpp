@@ -2,7 +2,7 @@
 // never reused) names the decoded resources of one module file until it is removed.
 #pragma once
 
-#include "ModuleResourceBytes.hpp"
+#include "ModuleResources.hpp"
 #include "ResourceImage.hpp"
 
 #include <memory>
@@ -10,10 +10,9 @@
 
 namespace RS {
 
-// Decodes a module's resource image and registers it. -1 when the module has none or it
-// cannot be read; a damaged file or image is also reported on standard error, with the
-// module's file and what is wrong.
-GSResModule OpenModule (const ResourceBytes& section);
+// Registers a module's resources. -1 when the module has none or they cannot be read; damaged
+// resources are also reported on standard error, with the module's file and what is wrong.
+GSResModule OpenModule (ModuleResources module);
 
 // The resources behind 'handle', or null for -1 and for unknown or removed handles. The
 // result stays valid until the handle is removed.

@@ -1,5 +1,6 @@
 // The compiled resource image: the bytes that the resource compiler writes and that RS reads
-// back from a module file's resource section. Both sides build from this one description.
+// back from a Linux module file's resource section, and the payloads that a Windows module
+// holds one per resource. Both sides build from this one description.
 //
 // All numbers are little-endian. The image is
 //
@@ -35,10 +36,9 @@
 
 namespace RS {
 
-// The ELF section of a module file that holds its resource image.
+// The ELF section of a Linux module file that holds its resource image. A Windows module holds
+// its resources one by one instead (WindowsResourceFormat.hpp).
 inline constexpr const char* ResourceSectionName = ".virel.rsrc";
-// On Windows the image is the module's raw-data resource of this name, in its resource section.
-inline constexpr const char* ResourceEntryName = "VIRELRSRC";
 
 inline constexpr std::array<char, 8> ImageMagic = { 'V', 'I', 'R', 'E', 'L', 'R', 'S', '\0' };
 inline constexpr UInt32              ImageFormatVersion = 1;
@@ -132,6 +132,13 @@ inline UInt32 ReadUInt32LE (const unsigned char* p)
 {
     return static_cast<UInt32> (p[0]) | static_cast<UInt32> (p[1]) << 8 | static_cast<UInt32> (p[2]) << 16 |
            static_cast<UInt32> (p[3]) << 24;
+}
+
+// PNG's numbers are big-endian.
+inline UInt32 ReadUInt32BE (const unsigned char* p)
+{
+    return static_cast<UInt32> (p[0]) << 24 | static_cast<UInt32> (p[1]) << 16 | static_cast<UInt32> (p[2]) << 8 |
+           static_cast<UInt32> (p[3]);
 }
 
 inline void WriteUInt32LE (unsigned char* p, UInt32 value)

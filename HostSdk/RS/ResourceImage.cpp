@@ -89,12 +89,6 @@ std::string CheckedText (PayloadReader& reader, const char* what)
     return text;
 }
 
-UInt32 ReadUInt32BE (const unsigned char* p)
-{
-    return static_cast<UInt32> (p[0]) << 24 | static_cast<UInt32> (p[1]) << 16 | static_cast<UInt32> (p[2]) << 8 |
-           static_cast<UInt32> (p[3]);
-}
-
 // The encoded data must be a file of the stated format with the stated dimensions.
 void CheckImageData (const RSImage& image)
 {
@@ -173,6 +167,29 @@ std::string EntryName (UInt32 type, Int32 id)
     return std::string (ResourceTypeName (static_cast<ResourceType> (type))) + " " + std::to_string (id);
 }
 
+// Decodes one payload into 'image'; the error names the resource.
+void StorePayload (ResourceType type, Int32 id, const unsigned char* data, USize size, ResourceImage& image)
+{
+    PayloadReader reader (data, size);
+    try {
+        switch (type) {
+            case ResourceType::StringList: image.stringLists[id] = ReadStringList (reader); break;
+            case ResourceType::PaletteDialog: image.dialogs[id] = ReadDialog (reader); break;
+            case ResourceType::ModuleIdentifier: {
+                UInt32 developer = reader.UInt32Value ("developer identifier");
+                UInt32 module = reader.UInt32Value ("module identifier");
+                image.moduleIdentifiers[id] = { developer, module };
+                break;
+            }
+            case ResourceType::Icon: image.icons[id] = ReadImages (reader); break;
+            case ResourceType::IconGroup: image.iconGroups[id] = ReadImages (reader); break;
+        }
+        reader.ExpectEnd ();
+    } catch (const ImageError& e) {
+        throw ImageError (EntryName (static_cast<UInt32> (type), id) + ": " + e.what ());
+    }
+}
+
 ResourceImage Parse (const unsigned char* data, USize size)
 {
     if (size < ImageHeaderSize)
@@ -208,29 +225,36 @@ ResourceImage Parse (const unsigned char* data, USize size)
         if (offset < tableEnd || offset > imageSize || payloadSize > imageSize - offset)
             throw ImageError (EntryName (type, id) + " lies outside the resource image");
 
-        PayloadReader reader (data + offset, payloadSize);
-        try {
-            switch (static_cast<ResourceType> (type)) {
-                case ResourceType::StringList: image.stringLists[id] = ReadStringList (reader); break;
-                case ResourceType::PaletteDialog: image.dialogs[id] = ReadDialog (reader); break;
-                case ResourceType::ModuleIdentifier: {
-                    UInt32 developer = reader.UInt32Value ("developer identifier");
-                    UInt32 module = reader.UInt32Value ("module identifier");
-                    image.moduleIdentifiers[id] = { developer, module };
-                    break;
-                }
-                case ResourceType::Icon: image.icons[id] = ReadImages (reader); break;
-                case ResourceType::IconGroup: image.iconGroups[id] = ReadImages (reader); break;
-            }
-            reader.ExpectEnd ();
-        } catch (const ImageError& e) {
-            throw ImageError (EntryName (type, id) + ": " + e.what ());
-        }
+        StorePayload (static_cast<ResourceType> (type), id, data + offset, payloadSize, image);
     }
     return image;
 }
 
 }   // namespace
+
+bool ReadResourcePayload (ResourceType type, Int32 id, const unsigned char* data, USize size, ResourceImage* image, std::string* error)
+{
+    try {
+        StorePayload (type, id, data, size, *image);
+        return true;
+    } catch (const ImageError& e) {
+        *error = e.what ();
+    } catch (const std::bad_alloc&) {
+        *error = "out of memory while reading " + EntryName (static_cast<UInt32> (type), id);
+    }
+    return false;
+}
+
+bool CheckImage (const RSImage& image, std::string* error)
+{
+    try {
+        CheckImageData (image);
+        return true;
+    } catch (const ImageError& e) {
+        *error = e.what ();
+    }
+    return false;
+}
 
 std::optional<ResourceImage> ParseResourceImage (const unsigned char* data, USize size, std::string* error)
 {

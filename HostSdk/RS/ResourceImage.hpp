@@ -2,6 +2,7 @@
 #pragma once
 
 #include "RS.hpp"
+#include "ResourceFormat.hpp"
 
 #include <map>
 #include <optional>
@@ -21,5 +22,12 @@ struct ResourceImage {
 // Decodes and checks a whole resource image. Every count, size and offset is checked against
 // the bytes at hand; on any inconsistency the result is empty and 'error' says what is wrong.
 std::optional<ResourceImage> ParseResourceImage (const unsigned char* data, USize size, std::string* error);
+
+// Decodes and checks one resource's payload into 'image'. False with 'error' set when it is
+// not a payload of that type.
+bool ReadResourcePayload (ResourceType type, Int32 id, const unsigned char* data, USize size, ResourceImage* image, std::string* error);
+
+// Whether an image's data is a file of its format with its size; 'error' says what is not.
+bool CheckImage (const RSImage& image, std::string* error);
 
 }   // namespace RS

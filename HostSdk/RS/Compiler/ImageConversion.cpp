@@ -1,6 +1,6 @@
 #include "ImageConversion.hpp"
 
-#include "ResourceFormat.hpp"
+#include "BmpFormat.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -79,38 +79,8 @@ PixelImage ScaleDown (const PixelImage& source, int size)
 
 std::vector<unsigned char> EncodeBmp (const PixelImage& image)
 {
-    constexpr UInt32 fileHeaderSize = 14;
-    constexpr UInt32 infoHeaderSize = 108;   // BITMAPV4HEADER
-    const UInt32     pixelBytes = static_cast<UInt32> (image.width) * static_cast<UInt32> (image.height) * 4;
-    const UInt32     dataOffset = fileHeaderSize + infoHeaderSize;
-
-    std::vector<unsigned char> bmp (dataOffset + pixelBytes, 0);
-    auto                       put16 = [&] (std::size_t at, UInt32 value) {
-        bmp[at] = static_cast<unsigned char> (value);
-        bmp[at + 1] = static_cast<unsigned char> (value >> 8);
-    };
-    auto put32 = [&] (std::size_t at, UInt32 value) { WriteUInt32LE (&bmp[at], value); };
-
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put32 (2, static_cast<UInt32> (bmp.size ()));
-    put32 (10, dataOffset);
-    put32 (14, infoHeaderSize);
-    put32 (18, static_cast<UInt32> (image.width));
-    put32 (22, static_cast<UInt32> (image.height));   // positive: rows bottom to top
-    put16 (26, 1);                                    // planes
-    put16 (28, 32);                                   // bits per pixel
-    put32 (30, 3);                                    // BI_BITFIELDS
-    put32 (34, pixelBytes);
-    put32 (38, 2835);   // 72 dpi
-    put32 (42, 2835);
-    put32 (54, 0x00FF0000);   // red mask
-    put32 (58, 0x0000FF00);   // green mask
-    put32 (62, 0x000000FF);   // blue mask
-    put32 (66, 0xFF000000);   // alpha mask
-    put32 (70, 0x73524742);   // colour space 'sRGB'
-
-    std::size_t at = dataOffset;
+    std::vector<unsigned char> bmp = NewBmpFile (image.width, image.height);
+    std::size_t                at = BmpPixelOffset;
     for (int y = image.height - 1; y >= 0; --y) {
         for (int x = 0; x < image.width; ++x) {
             const unsigned char* p = &image.rgba[(static_cast<std::size_t> (y) * image.width + x) * 4];

@@ -6,8 +6,8 @@
 # compiles the source (format: ResourceSource.hpp) at build time into a resource image and
 # links it into the shared library or executable <target>: on Linux as its ELF section
 # ".virel.rsrc", read from the file, never loaded, and marked as retained so the linker keeps
-# it even with --gc-sections; on Windows as a resource of the module's resource section,
-# compiled by the resource compiler of the toolchain (windres). Call it in the directory that
+# it even with --gc-sections; on Windows as one entry per resource in the module's resource
+# section, compiled by the resource compiler of the toolchain (windres). Call it in the directory that
 # defines <target>, once per target. The build follows the source and every image file it names.
 
 set (VIREL_RS_COMPILER_DIR ${CMAKE_CURRENT_LIST_DIR})
@@ -34,11 +34,11 @@ if (CMAKE_CROSSCOMPILING)
             OUTPUT "${image}" "${script}"
             COMMAND ${CMAKE_COMMAND} -E make_directory "${folder}"
             COMMAND ${VIREL_RC_COMMAND} "${source}" -o "${image}" --rc "${script}" --depfile "${folder}/Resources.d"
-            DEPENDS virel-native-tools "${source}"
+            DEPENDS virel-native-tools "${VIREL_RC_COMMAND}" "${source}"
             DEPFILE "${folder}/Resources.d"
             COMMENT "Compiling the resources of ${target}"
             VERBATIM)
-        # windres reads the image the script names
+        # windres reads the files the script names, which change with the image
         set_source_files_properties ("${script}" PROPERTIES OBJECT_DEPENDS "${image}")
         target_sources (${target} PRIVATE "${script}")
     endfunction ()
@@ -51,7 +51,8 @@ add_library (RSCompilerCore STATIC
     ${VIREL_RS_COMPILER_DIR}/ResourceSource.cpp
     ${VIREL_RS_COMPILER_DIR}/SourceTokens.cpp
     ${VIREL_RS_COMPILER_DIR}/ImageConversion.cpp
-    ${VIREL_RS_COMPILER_DIR}/ResourceImageWriter.cpp)
+    ${VIREL_RS_COMPILER_DIR}/ResourceImageWriter.cpp
+    ${VIREL_RS_COMPILER_DIR}/WindowsResourceScript.cpp)
 target_include_directories (RSCompilerCore PUBLIC
     ${VIREL_RS_COMPILER_DIR}
     ${VIREL_RS_COMPILER_DIR}/..

@@ -9,12 +9,6 @@ namespace RS {
 
 namespace {
 
-struct Payload {
-    ResourceType               type;
-    Int32                      id;
-    std::vector<unsigned char> bytes;
-};
-
 std::vector<unsigned char> StringListPayload (const std::vector<std::string>& strings)
 {
     ImageWriter out;
@@ -60,9 +54,9 @@ std::vector<unsigned char> ImagesPayload (const std::vector<RSImage>& images)
 
 }   // namespace
 
-std::vector<unsigned char> WriteResourceImage (const ResourceImage& resources)
+std::vector<ResourcePayload> ResourcePayloads (const ResourceImage& resources)
 {
-    std::vector<Payload> payloads;
+    std::vector<ResourcePayload> payloads;
     for (const auto& [id, strings] : resources.stringLists)
         payloads.push_back ({ ResourceType::StringList, id, StringListPayload (strings) });
     for (const auto& [id, dialog] : resources.dialogs)
@@ -77,9 +71,15 @@ std::vector<unsigned char> WriteResourceImage (const ResourceImage& resources)
         payloads.push_back ({ ResourceType::Icon, id, ImagesPayload (images) });
     for (const auto& [id, images] : resources.iconGroups)
         payloads.push_back ({ ResourceType::IconGroup, id, ImagesPayload (images) });
+    return payloads;
+}
+
+std::vector<unsigned char> WriteResourceImage (const ResourceImage& resources)
+{
+    const std::vector<ResourcePayload> payloads = ResourcePayloads (resources);
 
     std::size_t total = ImageHeaderSize + payloads.size () * ImageEntrySize;
-    for (const Payload& payload : payloads)
+    for (const ResourcePayload& payload : payloads)
         total += payload.bytes.size ();
     if (total > std::numeric_limits<UInt32>::max ())
         throw std::length_error ("the resources do not fit in a resource image (" + std::to_string (total) + " bytes)");
