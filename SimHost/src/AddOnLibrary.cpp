@@ -1,6 +1,8 @@
 #include "AddOnLibrary.hpp"
 
 #if defined(_WIN32)
+#include "WindowsText.hpp"
+
 #include <windows.h>
 #else
 #include <dlfcn.h>
@@ -12,32 +14,6 @@
 namespace SimHost::AddOnLibrary {
 
 #if defined(_WIN32)
-
-namespace {
-
-std::wstring Wide (const std::string& text)
-{
-    if (text.empty ())
-        return {};
-    const int    size = static_cast<int> (text.size ());
-    const int    length = MultiByteToWideChar (CP_UTF8, 0, text.data (), size, nullptr, 0);
-    std::wstring wide (static_cast<std::size_t> (length > 0 ? length : 0), L'\0');
-    MultiByteToWideChar (CP_UTF8, 0, text.data (), size, wide.data (), length);
-    return wide;
-}
-
-std::string Utf8 (const std::wstring& text)
-{
-    if (text.empty ())
-        return {};
-    const int   size = static_cast<int> (text.size ());
-    const int   length = WideCharToMultiByte (CP_UTF8, 0, text.data (), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8 (static_cast<std::size_t> (length > 0 ? length : 0), '\0');
-    WideCharToMultiByte (CP_UTF8, 0, text.data (), size, utf8.data (), length, nullptr, nullptr);
-    return utf8;
-}
-
-}   // namespace
 
 std::string LoaderPath (const std::string& path)
 {

@@ -8,6 +8,7 @@
 #include "SimHost/Validation.hpp"
 
 #include "CrashReport.hpp"
+#include "ProgramFiles.hpp"
 #include "StandardOutput.hpp"
 #include "Validate/CheckProcess.hpp"
 
@@ -23,11 +24,12 @@ namespace {
 constexpr int ExitUnrunnable = 2;
 constexpr int ExitCrashed = 3;
 
+// The API 28 build beside the host, as the build and the installed layout place it.
 std::string DefaultAddOn ()
 {
-    std::error_code             error;
-    const std::filesystem::path executable = std::filesystem::read_symlink ("/proc/self/exe", error);
-    return ((error ? std::filesystem::path (".") : executable.parent_path ()) / "api28" / "VirelPalette.apx").string ();
+    const std::filesystem::path executable = SimHost::ProgramFile ();
+    return SimHost::PathText ((executable.empty () ? std::filesystem::path (".") : executable.parent_path ()) / "api28" /
+                              "VirelPalette.apx");
 }
 
 int Usage ()
@@ -61,7 +63,7 @@ int Run (int argc, char** argv)
     if (scenarioPath.empty ())
         return Usage ();
 
-    std::ifstream file (scenarioPath);
+    std::ifstream file (SimHost::Utf8Path (scenarioPath));
     if (!file) {
         std::cerr << "virel-host: cannot read " << scenarioPath << "\n";
         return ExitUnrunnable;
@@ -123,8 +125,16 @@ int Validate (int argc, char** argv)
 
 }   // namespace
 
-int main (int argc, char** argv)
+int main (int argc, char** systemArgv)
 {
+    // from here on every argument is UTF-8, as the host takes file names everywhere
+    std::vector<std::string> arguments = SimHost::Utf8Arguments (argc, systemArgv);
+    std::vector<char*>       pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back (argument.data ());
+    pointers.push_back (nullptr);
+    char** argv = pointers.data ();
+
     if (argc >= 2 && std::string (argv[1]) == "run")
         return SimHost::RunOnUiThread ([&] { return Run (argc, argv); });
     if (argc >= 2 && std::string (argv[1]) == "validate")

@@ -1,4 +1,5 @@
 #include "CloseProject.hpp"
+#include "ProgramFiles.hpp"
 
 #include "ServeSteps.hpp"
 
@@ -23,7 +24,7 @@ std::vector<ScenarioStep> SetupSteps (const std::string& scenario)
 {
     if (scenario.empty ())
         return {};
-    std::ifstream file (scenario);
+    std::ifstream file (Utf8Path (scenario));
     if (!file)
         throw HostError ("cannot read " + scenario);
     return ParseScenario (file);

@@ -1,4 +1,5 @@
 #include "FolderFiles.hpp"
+#include "ProgramFiles.hpp"
 
 #include "Definitions.hpp"
 
@@ -13,7 +14,7 @@ std::optional<std::filesystem::path> FileInside (const std::filesystem::path& fo
     namespace fs = std::filesystem;
     if (relative.empty () || relative.front () == '/' || relative.find ('\0') != std::string::npos)
         return std::nullopt;
-    const fs::path asked (relative);
+    const fs::path asked = Utf8Path (relative);
     for (const fs::path& component : asked)
         if (component == "..")
             return std::nullopt;
@@ -62,7 +63,7 @@ std::optional<std::filesystem::path> PathOfFileUrl (const std::string& url)
             path.push_back (url[i]);
         }
     }
-    return std::filesystem::path (path);
+    return Utf8Path (path);
 }
 
 }   // namespace SimHost::Serve

@@ -1,4 +1,5 @@
 #include "SimHost/Sandbox.hpp"
+#include "ProgramFiles.hpp"
 
 #include "FolderFiles.hpp"
 #include "HttpServer.hpp"
@@ -64,7 +65,7 @@ int Sandbox::Start ()
 {
     std::vector<ScenarioStep> setup;
     if (!options.setupScenario.empty ()) {
-        std::ifstream file (options.setupScenario);
+        std::ifstream file (Utf8Path (options.setupScenario));
         if (!file)
             throw HostError ("cannot read " + options.setupScenario);
         try {

@@ -9,6 +9,9 @@
 #include <stdexcept>
 
 #if defined(_WIN32)
+#include "ProgramFiles.hpp"
+#include "WindowsText.hpp"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -43,16 +46,6 @@ void ReportCheckProgress ()
 
 namespace {
 
-std::wstring Wide (const std::string& text)
-{
-    const int    size = static_cast<int> (text.size ());
-    const int    length = text.empty () ? 0 : MultiByteToWideChar (CP_UTF8, 0, text.data (), size, nullptr, 0);
-    std::wstring wide (static_cast<std::size_t> (length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar (CP_UTF8, 0, text.data (), size, wide.data (), length);
-    return wide;
-}
-
 // One argument of a command line as the C runtime splits it again: quoted, with the
 // backslashes before a quote doubled.
 std::wstring Quoted (const std::wstring& argument)
@@ -70,21 +63,6 @@ std::wstring Quoted (const std::wstring& argument)
     }
     quoted.append (backslashes * 2, L'\\');
     return quoted + L"\"";
-}
-
-std::wstring OwnFile ()
-{
-    std::wstring file (MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW (nullptr, file.data (), static_cast<DWORD> (file.size ()));
-        if (length == 0)
-            throw std::runtime_error ("cannot find the host's own file");
-        if (length < file.size ()) {
-            file.resize (length);
-            return file;
-        }
-        file.resize (file.size () * 2);
-    }
 }
 
 // The process is broken: it ends with the exception's code as its exit status, as Windows
@@ -142,8 +120,10 @@ CheckChild::CheckChild (const ValidationCheck& check, const ValidationContext& c
         throw std::runtime_error ("cannot make a pipe");
     SetHandleInformation (system->reportRead, HANDLE_FLAG_INHERIT, 0);
 
-    const std::wstring own = OwnFile ();
-    std::wstring       command = Quoted (own) + L" " + Wide (CheckChildArgument) + L" " + Quoted (Wide (check.name)) + L" " +
+    const std::wstring own = ProgramFile ().wstring ();
+    if (own.empty ())
+        throw std::runtime_error ("cannot find the host's own file");
+    std::wstring command = Quoted (own) + L" " + Wide (CheckChildArgument) + L" " + Quoted (Wide (check.name)) + L" " +
                            std::to_wstring (context.seed) + L" " + std::to_wstring (reinterpret_cast<std::uintptr_t> (system->memory)) +
                            L" " + std::to_wstring (reinterpret_cast<std::uintptr_t> (reportWrite)) + L" " + Quoted (Wide (context.addOn));
     STARTUPINFOW startup {};
