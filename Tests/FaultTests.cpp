@@ -51,7 +51,7 @@ TEST_P (FaultTest, AFolderChainOfAnyDepthIsListedDownToTheLimit)
 TEST_P (FaultTest, AnEntryNestingDeeperThanTheCatalogueReachesIsRefused)
 {
     const nlohmann::json fits = Entry ("Fits", 0, 0, 0, "Surfaces/Virel" + std::string (DepthLimit, '/'));
-    ASSERT_TRUE (Call ("createMaterials", nlohmann::json { fits }.dump ()).result.has_value ());
+    ASSERT_TRUE (Call ("createMaterials", nlohmann::json::array ({ fits }).dump ()).result.has_value ());
     const nlohmann::json folders = Folders ();
     for (const int slashes : { DepthLimit + 1, 6000 }) {
         const nlohmann::json refused = Entry ("Deep", 0, 0, 0, "Surfaces/Virel" + std::string (std::size_t (slashes), '/'));
@@ -86,7 +86,7 @@ TEST_P (FaultTest, AMaterialTheHostWillNotFileIsDeletedAndTheCallSaysSo)
         { "HostCreateAttributeFolder",
           { Entry ("Before", 0, 0, 0, "Surfaces/Virel"), Entry ("Lost", 0, 0, 0, "Surfaces/Virel/New") },
           { "Kept", "Before" } },
-        { "HostMoveToAttributeFolder", { Entry ("Lost", 0, 0, 0, "Surfaces/Virel") }, { "Kept" } },
+        { "HostMoveToAttributeFolder", nlohmann::json::array ({ Entry ("Lost", 0, 0, 0, "Surfaces/Virel") }), { "Kept" } },
     };
     for (const Case& test : cases) {
         SCOPED_TRACE (test.operation);
@@ -106,8 +106,9 @@ TEST_P (FaultTest, AZeroCharacterIsPartOfTheArgument)
     const std::string chalk = AddMaterial ({ RootPath, "Chalk" });
     const std::string junk ("\0junk", 5);
     EXPECT_TRUE (Call ("createMaterials", "[]" + junk).exception.has_value ());
-    EXPECT_TRUE (Call ("createMaterials", nlohmann::json { Entry (std::string ("A\0B", 3), 0, 0, 0, "Surfaces/Virel/X" + junk) }.dump ())
-                     .result.has_value ());
+    EXPECT_TRUE (
+        Call ("createMaterials", nlohmann::json::array ({ Entry (std::string ("A\0B", 3), 0, 0, 0, "Surfaces/Virel/X" + junk) }).dump ())
+            .result.has_value ());
     const nlohmann::json folders = Folders ();
     EXPECT_NE (std::find (folders.begin (), folders.end (), nlohmann::json { "Surfaces", "Virel", "X" + junk }), folders.end ());
     Call ("deleteMaterial", chalk + junk);

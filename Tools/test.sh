@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the add-on's suites on both builds through the simulated host,
 # the same again under AddressSanitizer and UndefinedBehaviorSanitizer, a short deterministic
-# run of the libFuzzer targets (the "fuzz" preset, in build-fuzz/), the page's browser
+# run of the libFuzzer targets (the "fuzz" preset, in build-fuzz/), the add-on's suites built
+# with clang and libc++ (the "libcxx" preset, in build-libcxx/), the page's browser
 # tests in headless Chromium, the format check of the C++ sources, and the Windows build's
 # suites under Wine ("windows" preset, build-windows/). The builds are the presets of
 # CMakePresets.json, with warnings as errors.
@@ -57,6 +58,11 @@ ctest --preset sanitize -j"$jobs"
 
 stage "the fuzz targets of the page's JSON arguments: a fixed number of runs with a fixed seed"
 Tools/fuzz.sh --check
+
+stage "the add-on's suites built with clang 14 and libc++"
+cmake --preset libcxx >/dev/null
+cmake --build --preset libcxx -j"$jobs" --target virel-tests >/dev/null
+build-libcxx/virel-tests --gtest_brief=1
 
 stage "the page in headless Chromium"
 npm run --silent test:web
