@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows build (preset "windows", build-windows/): builds it, shows what the add-on files
-# export and import, and runs its tests under Wine with one wineserver for the whole stage.
+# export and import and the types of their resources, and runs its tests under Wine with one wineserver for the whole stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
@@ -10,7 +10,10 @@ cmake --build --preset windows -j"$jobs" >/dev/null
 for api in 28 27; do
     echo "build-windows/api$api/VirelPalette.apx:"
     x86_64-w64-mingw32-objdump -p "build-windows/api$api/VirelPalette.apx" |
-        sed -n -e 's/^\tDLL Name: /  imports /p' -e '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^\t\[ *[0-9]*\] /  exports /p'
+        sed -n -e 's/^\tDLL Name: /  imports /p' -e '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^\t\[ *[0-9]*\] /  exports /p' \
+            -e 's/^[0-9a-f]\{3\}   Entry: name: \[[^]]*\]: \([A-Z]*\),.*/  resources of type \1/p' \
+            -e 's/^[0-9a-f]\{3\}   Entry: ID: 0x000003,.*/  resources of type RT_ICON/p' \
+            -e 's/^[0-9a-f]\{3\}   Entry: ID: 0x00000e,.*/  resources of type RT_GROUP_ICON/p'
 done
 
 export WINEPREFIX="$PWD/build-windows/wine"
