@@ -21,10 +21,11 @@ export LC_ALL=C.UTF-8   # Wine's Unix file names in UTF-8, whatever the machine'
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
 export WINEARCH=win64
-# the first start makes the prefix; afterwards one server serves every program of the stage
+# the first start makes the prefix; then one server serves every program of the stage (it
+# needs the prefix's folder, which a fresh machine has only after that start)
+Tools/wine-run.sh cmd /c exit >/dev/null 2>&1 || true
 wineserver -p || true   # (a server of this prefix may already be running)
 trap 'wineserver -k || true' EXIT
-Tools/wine-run.sh cmd /c exit >/dev/null 2>&1 || true
 ctest --preset windows
 
 # validate passes on both add-on builds under Wine (a child process per check, as on Linux)
